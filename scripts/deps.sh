@@ -1,0 +1,45 @@
+# Installs the Debian packages the build needs, only those that are missing.
+# Sourced by run.sh and test.sh. Works as root and as a user with sudo.
+
+varuno_sudo() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# varuno_need_packages PKG...: installs those of PKG that are not installed.
+varuno_need_packages() {
+  local missing=() pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  [ "${#missing[@]}" -eq 0 ] && return 0
+  echo "Installing missing packages: ${missing[*]}"
+  varuno_sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  varuno_sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"
+}
+
+# What building the program needs.
+VARUNO_BUILD_PACKAGES=(
+  cmake make g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev libx11-dev
+  fonts-nanum-coding fonts-nanum
+)
+
+# What building and running the tests needs besides.
+VARUNO_TEST_PACKAGES=(
+  libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+  locales xvfb xauth x11-utils xdotool libxtst-dev
+  desktop-file-utils appstream-util appstream
+)
+
+# Makes sure a locale whose decimal point is a comma exists, for the tests
+# that prove number conversion ignores the locale.
+varuno_need_comma_locale() {
+  if locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    return 0
+  fi
+  echo "Generating the de_DE.UTF-8 locale for the locale tests"
+  varuno_sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
+}

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Builds everything with warnings as errors and runs every test:
+#   1. the whole project, all tests through CTest (widget tests headless,
+#      X11 tests on a virtual X server started here);
+#   2. the Qt-free tests again under AddressSanitizer and UBSan;
+#   3. the engine fuzzer for a bounded time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/deps.sh
+
+varuno_need_packages "${VARUNO_BUILD_PACKAGES[@]}" "${VARUNO_TEST_PACKAGES[@]}"
+varuno_need_comma_locale
+
+jobs=$(nproc)
+
+echo "== build and test (warnings are errors)"
+cmake -S . -B build-test -DVARUNO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-test -j"$jobs"
+
+# A virtual X server for the tests that need a real one.
+xvfb_pid=
+cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }
+trap cleanup EXIT
+for n in $(seq 91 120); do
+  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export VARUNO_TEST_X11_DISPLAY=":$n"
+    break
+  fi
+done
+if [ -n "$xvfb_pid" ]; then
+  for _ in $(seq 50); do
+    DISPLAY=$VARUNO_TEST_X11_DISPLAY xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+fi
+
+QT_QPA_PLATFORM=offscreen ctest --test-dir build-test --output-on-failure -j"$jobs"
+
+echo "== Qt-free tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DVARUNO_BUILD_UI=OFF -DVARUNO_BUILD_BENCH=OFF -DVARUNO_SANITIZE=ON \
+  -DVARUNO_WERROR=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build-asan -j"$jobs"
+ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+echo "== engine fuzzer"
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DVARUNO_BUILD_UI=OFF -DVARUNO_BUILD_TESTS=OFF \
+  -DVARUNO_BUILD_BENCH=OFF -DVARUNO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-fuzz -j"$jobs" --target engine_fuzzer
+if [ -x build-fuzz/tests/fuzz/engine_fuzzer ]; then
+  mkdir -p build-fuzz/corpus
+  build-fuzz/tests/fuzz/engine_fuzzer -max_total_time="${VARUNO_FUZZ_SECONDS:-20}" \
+    -max_len=256 -print_final_stats=1 build-fuzz/corpus
+fi
+echo "All tests passed."
