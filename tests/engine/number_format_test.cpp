@@ -5,6 +5,8 @@
 #include <ostream>
 
 #include <cmath>
+#include <cstdio>
+#include <random>
 #include <limits>
 #include <string>
 
@@ -43,6 +45,23 @@ TEST(FormatNumberTest, HugeValuesPrintEveryIntegerDigit) {
   // 309 digits in groups of three: 103 groups, 102 commas.
   EXPECT_EQ(text.size(), 309u + 102u);
   EXPECT_EQ(text.substr(0, 8), "179,769,");
+}
+
+// The fixed text must be exactly what "%f" prints in the "C" locale, rounding
+// included; compare over values of every magnitude the calculator meets.
+TEST(FormatNumberTest, DigitsMatchPrintfInTheCLocale) {
+  std::mt19937_64 random(8);
+  std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+  std::uniform_int_distribution<int> exponent(-9, 25);
+  for (int i = 0; i < 20000; ++i) {
+    const double value = mantissa(random) * std::pow(10.0, exponent(random));
+    char printed[512];
+    std::snprintf(printed, sizeof printed, "%f", value);
+    std::string expected = printed;
+    while (expected.back() == '0') expected.pop_back();
+    if (expected.back() == '.') expected.pop_back();
+    ASSERT_EQ(StripCommas(FormatNumber(value)), expected) << printed;
+  }
 }
 
 TEST(FormatNumberTest, InfinityAndNanKeepTheirText) {
