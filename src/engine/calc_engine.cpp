@@ -132,8 +132,7 @@ void CalcEngine::OnClearEntry() {
 }
 
 void CalcEngine::OnClearAll() {
-  m_state = CalcState{};
-  m_state.m_strEntry = "0";
+  m_state = CalcState{};  // the start values: entry "0", first phase, empty tape
   m_nTapeShown = 0;
   m_view.ClearTape();
   m_view.SetDisplayText("0");
