@@ -1,21 +1,21 @@
 // Draws the application icon at the sizes the window system asks for.
-#include "art_picture.h"
-
+#include <QImage>
 #include <QPainter>
+
+#include "art_picture.h"
+#include "logo_painter.h"
 
 namespace varuno::art {
 
 void DrawIconArt(ArtList& out) {
   for (const int size : {16, 32, 48}) {
-    QImage image(size, size, QImage::Format_ARGB32);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(QColor(240, 150, 40));
-    painter.setPen(Qt::NoPen);
-    painter.drawRoundedRect(QRectF(0.5, 0.5, size - 1.0, size - 1.0), size / 5.0, size / 5.0);
+    PaintLogo(painter, QRectF(0, 0, size, size));
     painter.end();
-    out.push_back({size, image});
+    out.push_back({size, image.convertToFormat(QImage::Format_ARGB32)});
   }
 }
 

@@ -1,41 +1,401 @@
 // Draws the key, list-button and title-button pictures and the small logo.
-#include "art_picture.h"
-
+//
+// Every key is a rounded, glossy tile with a one-pixel darker rim and a white
+// legend; its down picture is the same tile lighter and washed out, with the
+// legend one pixel lower. Pictures are drawn in logical pixels on a painter
+// scaled by `scale`, so the 2x set has the same design at twice the detail.
+#include <QColor>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
+#include <QRectF>
+#include <QTransform>
+
+#include <cstdint>
+
+#include "art_picture.h"
+#include "logo_painter.h"
 
 namespace varuno::art {
 
 namespace {
 
-struct KeyPicture {
-  int resourceId;
-  int width;
-  int height;
+enum class Face : std::uint8_t {
+  Orange,   // digits, 00 and point
+  Blue,     // Reset
+  Magenta,  // C/CE and backspace
+  Red,      // sign and the operators ÷ × −
+  Green,    // + and =
+  List,     // the memory-list buttons
+  Title,    // the small title buttons
+  Logo,     // the small logo picture
 };
 
-// Every picture with its logical size.
-constexpr KeyPicture kKeyPictures[] = {
-    {138, 67, 38}, {185, 67, 38},
-    {139, 42, 38}, {140, 42, 38}, {141, 42, 38}, {142, 42, 38}, {143, 42, 38}, {144, 42, 38},
-    {148, 42, 38}, {149, 42, 38}, {150, 42, 38}, {151, 42, 38}, {152, 42, 38}, {153, 42, 38},
-    {154, 42, 38}, {155, 42, 38}, {156, 42, 38}, {157, 42, 38}, {158, 42, 38}, {160, 42, 38},
-    {167, 42, 38}, {168, 42, 38}, {169, 42, 38}, {170, 42, 38}, {171, 42, 38}, {172, 42, 38},
-    {173, 42, 38}, {174, 42, 38}, {175, 42, 38}, {176, 42, 38}, {177, 42, 38}, {179, 42, 38},
-    {180, 42, 38}, {181, 42, 38}, {182, 42, 38}, {184, 42, 38}, {186, 42, 38}, {187, 42, 38},
-    {145, 44, 85}, {147, 44, 85}, {178, 44, 85}, {183, 44, 85},
-    {161, 52, 21}, {162, 52, 21}, {163, 47, 21}, {164, 47, 21}, {165, 55, 21}, {166, 55, 21},
-    {188, 13, 13}, {189, 13, 13}, {190, 13, 13}, {191, 13, 13}, {192, 13, 13}, {193, 13, 13},
-    {194, 37, 37},
+enum class Glyph : std::uint8_t {
+  Text,       // the row's text
+  Backspace,  // a left arrow
+  Divide,
+  Multiply,
+  Minus,
+  Plus,
+  Equals,
+  Point,
+  ListAdd,     // green arrow, then the text
+  ListDelete,  // red cross, then the text
+  ListClear,   // the text alone
+  Close,       // small cross
+  About,       // small i
+  Minimize,    // small bar
+  Logo,
 };
+
+struct KeyPicture {
+  int resourceId;
+  int width;  // logical size in pixels
+  int height;
+  Face face;
+  Glyph glyph;
+  bool down;
+  const char* text;  // UTF-8 legend for Text and the list glyphs
+};
+
+constexpr KeyPicture kKeyPictures[] = {
+    {138, 67, 38, Face::Blue, Glyph::Text, false, "Reset"},
+    {185, 67, 38, Face::Blue, Glyph::Text, true, "Reset"},
+    {139, 42, 38, Face::Magenta, Glyph::Text, false, "C/CE"},
+    {180, 42, 38, Face::Magenta, Glyph::Text, true, "C/CE"},
+    {140, 42, 38, Face::Magenta, Glyph::Backspace, false, ""},
+    {179, 42, 38, Face::Magenta, Glyph::Backspace, true, ""},
+    {141, 42, 38, Face::Red, Glyph::Text, false, "+/\u2212"},
+    {186, 42, 38, Face::Red, Glyph::Text, true, "+/\u2212"},
+    {142, 42, 38, Face::Red, Glyph::Divide, false, ""},
+    {181, 42, 38, Face::Red, Glyph::Divide, true, ""},
+    {143, 42, 38, Face::Red, Glyph::Multiply, false, ""},
+    {184, 42, 38, Face::Red, Glyph::Multiply, true, ""},
+    {144, 42, 38, Face::Red, Glyph::Minus, false, ""},
+    {187, 42, 38, Face::Red, Glyph::Minus, true, ""},
+    {150, 42, 38, Face::Orange, Glyph::Text, false, "0"},
+    {168, 42, 38, Face::Orange, Glyph::Text, true, "0"},
+    {151, 42, 38, Face::Orange, Glyph::Text, false, "1"},
+    {169, 42, 38, Face::Orange, Glyph::Text, true, "1"},
+    {152, 42, 38, Face::Orange, Glyph::Text, false, "2"},
+    {170, 42, 38, Face::Orange, Glyph::Text, true, "2"},
+    {153, 42, 38, Face::Orange, Glyph::Text, false, "3"},
+    {171, 42, 38, Face::Orange, Glyph::Text, true, "3"},
+    {154, 42, 38, Face::Orange, Glyph::Text, false, "4"},
+    {172, 42, 38, Face::Orange, Glyph::Text, true, "4"},
+    {155, 42, 38, Face::Orange, Glyph::Text, false, "5"},
+    {173, 42, 38, Face::Orange, Glyph::Text, true, "5"},
+    {156, 42, 38, Face::Orange, Glyph::Text, false, "6"},
+    {174, 42, 38, Face::Orange, Glyph::Text, true, "6"},
+    {157, 42, 38, Face::Orange, Glyph::Text, false, "7"},
+    {175, 42, 38, Face::Orange, Glyph::Text, true, "7"},
+    {158, 42, 38, Face::Orange, Glyph::Text, false, "8"},
+    {176, 42, 38, Face::Orange, Glyph::Text, true, "8"},
+    {160, 42, 38, Face::Orange, Glyph::Text, false, "9"},
+    {177, 42, 38, Face::Orange, Glyph::Text, true, "9"},
+    {149, 42, 38, Face::Orange, Glyph::Text, false, "00"},
+    {167, 42, 38, Face::Orange, Glyph::Text, true, "00"},
+    {148, 42, 38, Face::Orange, Glyph::Point, false, ""},
+    {182, 42, 38, Face::Orange, Glyph::Point, true, ""},
+    {145, 44, 85, Face::Green, Glyph::Plus, false, ""},
+    {178, 44, 85, Face::Green, Glyph::Plus, true, ""},
+    {147, 44, 85, Face::Green, Glyph::Equals, false, ""},
+    {183, 44, 85, Face::Green, Glyph::Equals, true, ""},
+    {161, 52, 21, Face::List, Glyph::ListAdd, false, "추가"},
+    {162, 52, 21, Face::List, Glyph::ListAdd, true, "추가"},
+    {163, 47, 21, Face::List, Glyph::ListDelete, false, "삭제"},
+    {164, 47, 21, Face::List, Glyph::ListDelete, true, "삭제"},
+    {165, 55, 21, Face::List, Glyph::ListClear, false, "전체삭제"},
+    {166, 55, 21, Face::List, Glyph::ListClear, true, "전체삭제"},
+    {188, 13, 13, Face::Title, Glyph::Close, false, ""},
+    {189, 13, 13, Face::Title, Glyph::Close, true, ""},
+    {190, 13, 13, Face::Title, Glyph::Minimize, false, ""},
+    {191, 13, 13, Face::Title, Glyph::Minimize, true, ""},
+    {192, 13, 13, Face::Title, Glyph::About, false, ""},
+    {193, 13, 13, Face::Title, Glyph::About, true, ""},
+    {194, 37, 37, Face::Logo, Glyph::Logo, false, ""},
+};
+
+// What lies around a picture on the skin: it shows in the rounded-off corners,
+// which a 24-bit picture cannot leave transparent.
+constexpr QRgb kKeypadPanel = 0xF4F9FD;
+constexpr QRgb kListPanel = 0xF4F9FD;
+constexpr QRgb kFace = 0xD5E6F5;
+
+constexpr const char* kKoreanFontFile = "/usr/share/fonts/truetype/nanum/NanumGothicBold.ttf";
+
+QString LegendFamily() {
+  const QString family = QStringLiteral("NanumGothic");
+  if (!QFontDatabase::families().contains(family)) {
+    QFontDatabase::addApplicationFont(QString::fromLatin1(kKoreanFontFile));
+  }
+  return family;
+}
+
+QFont LegendFont(qreal pixelSize) {
+  QFont font(LegendFamily());
+  font.setPixelSize(qRound(pixelSize));
+  font.setBold(true);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  font.setStyleStrategy(QFont::PreferAntialias);
+  return font;
+}
+
+QColor BaseColor(Face face) {
+  switch (face) {
+    case Face::Orange: return {0xF0, 0x8C, 0x1E};
+    case Face::Blue: return {0x2F, 0x74, 0xD0};
+    case Face::Magenta: return {0xC8, 0x3C, 0xA8};
+    case Face::Red: return {0xDC, 0x3A, 0x32};
+    case Face::Green: return {0x3C, 0xA8, 0x46};
+    case Face::List:
+    case Face::Title:
+    case Face::Logo: return {0xFF, 0xFF, 0xFF};
+  }
+  return {0xFF, 0xFF, 0xFF};
+}
+
+// The pressed shade: lighter, with less colour.
+QColor Washed(const QColor& color) {
+  const QColor mixed = QColor::fromRgbF(color.redF() * 0.55f + 0.45f, color.greenF() * 0.55f + 0.45f,
+                                        color.blueF() * 0.55f + 0.45f);
+  QColor hsv = mixed.toHsv();
+  hsv.setHsv(hsv.hue(), hsv.saturation() * 3 / 4, hsv.value());
+  return hsv.toRgb();
+}
+
+// A rounded glossy tile over the whole picture.
+void PaintTile(QPainter& p, const QSizeF& size, const QColor& base) {
+  const QRectF outer(0.5, 0.5, size.width() - 1.0, size.height() - 1.0);
+  const qreal radius = 6.0;
+
+  QLinearGradient body(0, 0, 0, size.height());
+  body.setColorAt(0.0, base.lighter(122));
+  body.setColorAt(0.5, base);
+  body.setColorAt(1.0, base.darker(112));
+  p.setPen(QPen(base.darker(150), 1.0));
+  p.setBrush(body);
+  p.drawRoundedRect(outer, radius, radius);
+
+  // Gloss: a soft white band over the upper part, inside the rim.
+  const QRectF gloss(2.0, 1.5, size.width() - 4.0, qMin(size.height() * 0.46, 20.0));
+  QLinearGradient shine(0, gloss.top(), 0, gloss.bottom());
+  shine.setColorAt(0.0, QColor(255, 255, 255, 150));
+  shine.setColorAt(1.0, QColor(255, 255, 255, 25));
+  p.setPen(Qt::NoPen);
+  p.setBrush(shine);
+  p.drawRoundedRect(gloss, radius - 1.5, radius - 1.5);
+}
+
+// Fills `path` in white over a shadow one pixel lower in the tile's dark
+// shade. `embolden` widens thin font strokes by outlining them.
+void PaintWhiteShape(QPainter& p, const QPainterPath& path, const QColor& shade, qreal embolden) {
+  QColor shadow = shade.darker(170);
+  shadow.setAlpha(170);
+  const QPen outline = embolden > 0.0 ? QPen(shadow, embolden) : QPen(Qt::NoPen);
+  p.setPen(outline);
+  p.setBrush(shadow);
+  p.drawPath(path.translated(0.0, 1.0));
+  p.setPen(embolden > 0.0 ? QPen(Qt::white, embolden) : QPen(Qt::NoPen));
+  p.setBrush(Qt::white);
+  p.drawPath(path);
+}
+
+QPainterPath TextPath(const QString& text, const QFont& font, const QPointF& center) {
+  QPainterPath path;
+  path.addText(0, 0, font, text);
+  const QRectF box = path.boundingRect();
+  return path.translated(center - box.center());
+}
+
+QPainterPath BarPath(const QPointF& center, qreal length, qreal thickness) {
+  QPainterPath path;
+  path.addRoundedRect(QRectF(center.x() - length / 2, center.y() - thickness / 2, length, thickness),
+                      thickness / 3, thickness / 3);
+  return path;
+}
+
+QPainterPath DotPath(const QPointF& center, qreal radius) {
+  QPainterPath path;
+  path.addEllipse(center, radius, radius);
+  return path;
+}
+
+QPainterPath KeyGlyph(const KeyPicture& key, const QPointF& c) {
+  const qreal bar = 3.2;
+  switch (key.glyph) {
+    case Glyph::Text: {
+      const QString text = QString::fromUtf8(key.text);
+      const qreal size = text.size() >= 4 ? 12.5 : (text.size() == 2 ? 18.0 : 20.0);
+      return TextPath(text, LegendFont(size), c);
+    }
+    case Glyph::Backspace: {
+      QPainterPath path;
+      path.moveTo(c.x() - 10, c.y());
+      path.lineTo(c.x() - 2, c.y() - 7);
+      path.lineTo(c.x() - 2, c.y() - 2.2);
+      path.lineTo(c.x() + 10, c.y() - 2.2);
+      path.lineTo(c.x() + 10, c.y() + 2.2);
+      path.lineTo(c.x() - 2, c.y() + 2.2);
+      path.lineTo(c.x() - 2, c.y() + 7);
+      path.closeSubpath();
+      return path;
+    }
+    case Glyph::Divide: {
+      QPainterPath path = BarPath(c, 16, bar);
+      path.addPath(DotPath(c + QPointF(0, -6), 2.2));
+      path.addPath(DotPath(c + QPointF(0, 6), 2.2));
+      return path;
+    }
+    case Glyph::Multiply: {
+      const QPainterPath cross = BarPath(c, 17, bar).united(BarPath(c, bar, 17));
+      QTransform turn;
+      turn.translate(c.x(), c.y());
+      turn.rotate(45);
+      turn.translate(-c.x(), -c.y());
+      return turn.map(cross);
+    }
+    case Glyph::Minus: return BarPath(c, 16, bar);
+    case Glyph::Plus: {
+      return BarPath(c, 20, 3.6).united(BarPath(c, 3.6, 20));
+    }
+    case Glyph::Equals: {
+      QPainterPath path = BarPath(c + QPointF(0, -4), 20, 3.6);
+      path.addPath(BarPath(c + QPointF(0, 4), 20, 3.6));
+      return path;
+    }
+    case Glyph::Point: return DotPath(c + QPointF(0, 4), 3.0);
+    default: return {};
+  }
+}
+
+void PaintKey(QPainter& p, const KeyPicture& key) {
+  const QSizeF size(key.width, key.height);
+  const QColor base = key.down ? Washed(BaseColor(key.face)) : BaseColor(key.face);
+  PaintTile(p, size, base);
+  QPointF center(size.width() / 2.0, size.height() / 2.0);
+  if (key.down) {
+    center += QPointF(0.0, 1.0);
+  }
+  const qreal embolden = key.glyph == Glyph::Text ? 0.7 : 0.0;
+  PaintWhiteShape(p, KeyGlyph(key, center), key.down ? BaseColor(key.face) : base, embolden);
+}
+
+// A white button with a thin grey frame, a coloured symbol and dark text.
+void PaintListButton(QPainter& p, const KeyPicture& key) {
+  const QSizeF size(key.width, key.height);
+  const QRectF frame(0.5, 0.5, size.width() - 1.0, size.height() - 1.0);
+  QLinearGradient body(0, 0, 0, size.height());
+  if (key.down) {
+    body.setColorAt(0.0, QColor(0xDD, 0xE6, 0xEE));
+    body.setColorAt(1.0, QColor(0xEE, 0xF3, 0xF7));
+  } else {
+    body.setColorAt(0.0, QColor(0xFF, 0xFF, 0xFF));
+    body.setColorAt(1.0, QColor(0xE8, 0xEC, 0xF0));
+  }
+  p.setPen(QPen(QColor(0x9A, 0xA4, 0xAE), 1.0));
+  p.setBrush(body);
+  p.drawRoundedRect(frame, 3.0, 3.0);
+
+  const qreal shift = key.down ? 1.0 : 0.0;
+  const QFont font = LegendFont(key.glyph == Glyph::ListClear ? 11.0 : 12.0);
+  QPainterPath text;
+  text.addText(0, 0, font, QString::fromUtf8(key.text));
+  const qreal symbolWidth = key.glyph == Glyph::ListClear ? 0.0 : 9.0;
+  const qreal gap = key.glyph == Glyph::ListClear ? 0.0 : 3.0;
+  const qreal total = symbolWidth + gap + text.boundingRect().width();
+  const qreal left = (size.width() - total) / 2.0 + shift;
+  const qreal midY = size.height() / 2.0 + shift;
+
+  p.setPen(Qt::NoPen);
+  if (key.glyph == Glyph::ListAdd) {
+    // A green arrow pointing right, towards the text.
+    QPainterPath arrow;
+    arrow.moveTo(left, midY - 1.6);
+    arrow.lineTo(left + 4.5, midY - 1.6);
+    arrow.lineTo(left + 4.5, midY - 4.5);
+    arrow.lineTo(left + 9.0, midY);
+    arrow.lineTo(left + 4.5, midY + 4.5);
+    arrow.lineTo(left + 4.5, midY + 1.6);
+    arrow.lineTo(left, midY + 1.6);
+    arrow.closeSubpath();
+    p.setBrush(QColor(0x2E, 0xA0, 0x3A));
+    p.drawPath(arrow);
+  } else if (key.glyph == Glyph::ListDelete) {
+    p.setPen(QPen(QColor(0xD8, 0x2C, 0x24), 2.2, Qt::SolidLine, Qt::RoundCap));
+    const QPointF c(left + 4.5, midY);
+    p.drawLine(c + QPointF(-3.3, -3.3), c + QPointF(3.3, 3.3));
+    p.drawLine(c + QPointF(-3.3, 3.3), c + QPointF(3.3, -3.3));
+    p.setPen(Qt::NoPen);
+  }
+  const QRectF box = text.boundingRect();
+  const QPointF textCenter(left + symbolWidth + gap + box.width() / 2.0, midY);
+  p.setBrush(QColor(0x33, 0x3A, 0x44));
+  p.drawPath(text.translated(textCenter - box.center()));
+}
+
+// A small white square with a dark frame and a dark glyph.
+void PaintTitleButton(QPainter& p, const KeyPicture& key) {
+  const QColor dark(0x3A, 0x44, 0x52);
+  p.setPen(QPen(dark, 1.0));
+  p.setBrush(key.down ? QColor(0xC8, 0xD4, 0xE0) : QColor(0xFF, 0xFF, 0xFF));
+  p.drawRect(QRectF(0.5, 0.5, key.width - 1.0, key.height - 1.0));
+  p.setPen(QPen(dark, 1.6, Qt::SolidLine, Qt::FlatCap));
+  const qreal o = key.down ? 0.5 : 0.0;
+  switch (key.glyph) {
+    case Glyph::Close:
+      p.drawLine(QPointF(3.5 + o, 3.5 + o), QPointF(9.5 + o, 9.5 + o));
+      p.drawLine(QPointF(3.5 + o, 9.5 + o), QPointF(9.5 + o, 3.5 + o));
+      break;
+    case Glyph::Minimize:
+      p.setPen(Qt::NoPen);
+      p.setBrush(dark);
+      p.drawRect(QRectF(3.0 + o, 8.0 + o, 7.0, 2.0));
+      break;
+    case Glyph::About:
+      p.setPen(Qt::NoPen);
+      p.setBrush(dark);
+      p.drawRect(QRectF(5.5 + o, 2.5 + o, 2.0, 2.0));
+      p.drawRect(QRectF(5.5 + o, 5.5 + o, 2.0, 5.0));
+      break;
+    default: break;
+  }
+}
+
+QRgb Surround(Face face) {
+  switch (face) {
+    case Face::List: return kListPanel;
+    case Face::Title: return kFace;
+    case Face::Logo: return 0xFFFFFF;
+    default: return kKeypadPanel;
+  }
+}
+
+QImage DrawPicture(const KeyPicture& key, qreal scale) {
+  QImage canvas(qRound(key.width * scale), qRound(key.height * scale),
+                QImage::Format_ARGB32_Premultiplied);
+  canvas.fill(QColor::fromRgb(Surround(key.face)));
+  QPainter p(&canvas);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
+  switch (key.face) {
+    case Face::List: PaintListButton(p, key); break;
+    case Face::Title: PaintTitleButton(p, key); break;
+    case Face::Logo: PaintLogo(p, QRectF(0, 0, key.width, key.height)); break;
+    default: PaintKey(p, key); break;
+  }
+  p.end();
+  return canvas.convertToFormat(QImage::Format_RGB888);
+}
 
 }  // namespace
 
 void DrawKeyArt(ArtList& out, qreal scale) {
-  for (const KeyPicture& picture : kKeyPictures) {
-    QImage image(qRound(picture.width * scale), qRound(picture.height * scale),
-                 QImage::Format_RGB888);
-    image.fill(QColor(240, 150, 40));
-    out.push_back({picture.resourceId, image});
+  for (const KeyPicture& key : kKeyPictures) {
+    out.push_back({key.resourceId, DrawPicture(key, scale)});
   }
 }
 
