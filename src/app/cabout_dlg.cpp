@@ -1,0 +1,97 @@
+#include "cabout_dlg.h"
+
+#include <QFontMetrics>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+#include "dialog_units.h"
+
+namespace varuno {
+
+namespace {
+
+constexpr int kIconSize = 32;
+
+QRect UnitRect(const AboutControl& control) { return QRect(control.x, control.y, control.cx, control.cy); }
+
+// A text line keeps its place and height. Where the text (a long host name)
+// is wider than its template box, the box grows to the right up to the
+// dialog's mirrored margin, and a text that still does not fit is elided
+// in the middle with the whole text as its tool tip, rather than clipped.
+void PlaceText(QLabel& label, const QString& text, QRect pixels, int dialogWidth) {
+  const QFontMetrics metrics(label.font());
+  const int needed = metrics.horizontalAdvance(text);
+  const int widest = dialogWidth - 2 * pixels.x() > pixels.width() ? dialogWidth - 2 * pixels.x() : pixels.width();
+  QString shown = text;
+  if (needed > pixels.width()) {
+    pixels.setWidth(needed < widest ? needed : widest);
+    if (needed > widest) {
+      shown = metrics.elidedText(text, Qt::ElideMiddle, widest);
+      label.setToolTip(text);
+    }
+  }
+  label.setText(shown);
+  label.setGeometry(pixels);
+}
+
+}  // namespace
+
+QFont CAboutDlg::DialogFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("NanumGothic"), QStringLiteral("나눔고딕"), QStringLiteral("Sans Serif")});
+  font.setPixelSize(12);
+  font.setWeight(QFont::Normal);
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+CAboutDlg::CAboutDlg(const QString& homepageHost, QWidget* parent) : QDialog(parent) {
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setWindowTitle(QString::fromUtf8(kAboutTitle));
+  setFont(DialogFont());
+  setSizeGripEnabled(false);
+
+  const DialogBaseUnits base = BaseUnitsOf(font());
+  const QRect box = UnitsToPixels(QRect(0, 0, kAboutWidthUnits, kAboutHeightUnits), base);
+  setFixedSize(box.size());
+
+  for (const AboutControl& control : kAboutControls) {
+    const QRect pixels = UnitsToPixels(UnitRect(control), base);
+    switch (control.kind) {
+      case AboutControlKind::Text:
+      case AboutControlKind::HomepageText: {
+        auto* label = new QLabel(this);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        QString text = QString::fromUtf8(control.text);
+        if (control.kind == AboutControlKind::HomepageText) {
+          text += homepageHost;
+        }
+        PlaceText(*label, text, pixels, box.width());
+        break;
+      }
+      case AboutControlKind::Icon: {
+        auto* icon = new QLabel(this);
+        // An icon control takes the icon's own size at its template place.
+        icon->setGeometry(pixels.x(), pixels.y(), kIconSize, kIconSize);
+        icon->setPixmap(windowIcon().pixmap(kIconSize, kIconSize));
+        break;
+      }
+      case AboutControlKind::OkButton: {
+        auto* ok = new QPushButton(QString::fromUtf8(control.text), this);
+        ok->setGeometry(pixels);
+        ok->setDefault(true);
+        ok->setAutoDefault(true);
+        ok->setFocus(Qt::OtherFocusReason);
+        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+        break;
+      }
+    }
+  }
+}
+
+CAboutDlg::~CAboutDlg() = default;
+
+}  // namespace varuno

@@ -1,0 +1,57 @@
+#include "ccalc_app.h"
+
+#include <QIcon>
+
+#include <memory>
+#include <utility>
+
+#include "cabout_dlg.h"
+#include "ccalc_dlg.h"
+#include "keyboard_state_factory.h"
+
+#ifndef VARUNO_HOMEPAGE
+#error "VARUNO_HOMEPAGE (the build's homepage address) must be defined"
+#endif
+
+namespace varuno {
+
+CCalcApp::CCalcApp(int& argc, char** argv) : QApplication(argc, argv), m_openUrl(&OpenWithDesktop) {
+  setApplicationName(QStringLiteral("varunocalc"));
+  setApplicationVersion(QStringLiteral("1.0.0.1"));
+  setOrganizationDomain(QStringLiteral("varuno.kr"));
+  // Ties the windows to the installed desktop entry (taskbar icon, Wayland app id).
+  setDesktopFileName(QStringLiteral("kr.varuno.VarunoCalc"));
+}
+
+CCalcApp::~CCalcApp() = default;
+
+bool CCalcApp::InitInstance() {
+  const std::unique_ptr<KeyboardState> keyboard = CreateKeyboardState();
+  CCalcDlg calculator(*this, *keyboard);
+  if (m_startupHook) {
+    m_startupHook(calculator);
+  }
+  calculator.exec();
+  return false;
+}
+
+void CCalcApp::SetStartupHook(std::function<void(CCalcDlg&)> hook) { m_startupHook = std::move(hook); }
+
+void CCalcApp::SetUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+
+void CCalcApp::ShowAbout(QWidget* calculator) {
+  CAboutDlg about(HostOf(HomepageAddress()), calculator);
+  about.exec();
+}
+
+void CCalcApp::OpenHomepage(const QString& address) {
+  const QUrl url = HomepageUrl(address);
+  if (url.isEmpty() || !m_openUrl) {
+    return;
+  }
+  m_openUrl(url);
+}
+
+QString CCalcApp::HomepageAddress() const { return QStringLiteral(VARUNO_HOMEPAGE); }
+
+}  // namespace varuno
