@@ -1,8 +1,80 @@
-// The main window's window menu. Placeholder until the menu lands.
+// The main window's window menu. The window has no caption, so the window
+// system gives it no menu of its own; a right click on a bare point of the
+// face and Alt+Space open this one: the window commands the platform offers,
+// then, after a separator, the About item.
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+
+#include <array>
+
 #include "ccalc_dlg.h"
 
 namespace varuno {
 
-void CCalcDlg::ShowWindowMenu(const QPoint& globalPos) { static_cast<void>(globalPos); }
+namespace {
+
+// Window-menu command values (the low four bits are free for the system).
+constexpr unsigned SC_MINIMIZE = 0xF020;
+constexpr unsigned SC_CLOSE = 0xF060;
+
+enum class WindowMenuKind { Command, Separator };
+
+struct WindowMenuItem {
+  WindowMenuKind kind;
+  unsigned command;
+  const char* text;      // UTF-8, with & before the mnemonic
+  const char* shortcut;  // shown beside the text only; nullptr for none
+};
+
+constexpr std::array<WindowMenuItem, 4> kWindowMenu{{
+    {WindowMenuKind::Command, SC_MINIMIZE, "최소화(&N)", nullptr},
+    {WindowMenuKind::Command, SC_CLOSE, "닫기(&C)", "Alt+F4"},
+    {WindowMenuKind::Separator, 0, nullptr, nullptr},
+    // The About item, string 101.
+    {WindowMenuKind::Command, ABOUT_SYSCOMMAND, "VarunoCalc 정보(&A)...", nullptr},
+}};
+
+// The command values the menu's actions carry.
+constexpr const char kCommandProperty[] = "varunoSysCommand";
+
+}  // namespace
+
+void CCalcDlg::ShowWindowMenu(const QPoint& globalPos) {
+  QMenu menu(this);
+  menu.setObjectName(QStringLiteral("windowMenu"));
+  for (const WindowMenuItem& item : kWindowMenu) {
+    if (item.kind == WindowMenuKind::Separator) {
+      menu.addSeparator();
+      continue;
+    }
+    QAction* action = menu.addAction(QString::fromUtf8(item.text));
+    action->setProperty(kCommandProperty, item.command);
+    if (item.shortcut != nullptr) {
+      // Display only: the window manager owns Alt+F4.
+      action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+      action->setShortcutContext(Qt::WidgetShortcut);
+    }
+  }
+
+  // The command runs after the menu has closed, so the About box does not
+  // open inside the menu's own event loop.
+  const QAction* chosen = menu.exec(globalPos);
+  if (chosen == nullptr) {
+    return;
+  }
+  const unsigned command = chosen->property(kCommandProperty).toUInt();
+  switch (command & 0xFFF0U) {
+    case SC_MINIMIZE:
+      OnMinimize();
+      break;
+    case SC_CLOSE:
+      close();
+      break;
+    default:
+      OnSysCommand(command);
+      break;
+  }
+}
 
 }  // namespace varuno
