@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPixmap>
 #include <QPoint>
 #include <QString>
 
@@ -23,7 +24,6 @@ class QAbstractButton;
 class QMouseEvent;
 class QPaintEvent;
 class QContextMenuEvent;
-class QShowEvent;
 
 namespace varuno {
 
@@ -42,6 +42,12 @@ inline constexpr int kWindowHeight = 491;
 // The corner ellipse of the rounded outline.
 inline constexpr int kCornerEllipse = 15;
 inline constexpr char kWindowTitle[] = "바루노 계산기";
+
+// Window-menu commands besides ABOUT_SYSCOMMAND that OnSysCommand carries
+// out (compared with the low four bits masked off).
+inline constexpr unsigned SC_MINIMIZE_COMMAND = 0xF020;
+inline constexpr unsigned SC_CLOSE_COMMAND = 0xF060;
+inline constexpr unsigned SC_RESTORE_COMMAND = 0xF120;
 
 class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   Q_OBJECT
@@ -107,15 +113,14 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
   ShellServices& m_shell;
   KeyboardState& m_keyboard;
 
  private:
   void CreateTemplateControls();
-  void ApplyRoundedMask();
   void CenterOnWorkArea();
+  const QPixmap& Skin() const;
 
   CalcEngine m_engine;
   varuno::MemoryList m_memory;
@@ -126,7 +131,9 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   HotSpot* m_ctlLogo = nullptr;
   HotSpot* m_ctlHomepage = nullptr;
   std::unique_ptr<WindowDrag> m_drag;
-  bool m_bCentered = false;
+  // The skin at 1x and, loaded when first painted on a dense screen, at 2x.
+  QPixmap m_skinBitmap;
+  mutable QPixmap m_skinSharp;
 };
 
 }  // namespace varuno

@@ -1,0 +1,23 @@
+// The generated pictures compiled into the program: every bitmap resource as
+// :/varuno/art/<id>.bmp (1x) and :/varuno/art/<id>@2x.bmp (2x), and the
+// application icon as :/varuno/art/icon-<size>.png.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+namespace varuno {
+
+inline constexpr int kSkinBitmapId = 137;
+inline constexpr int kIconGroupId = 128;
+
+// The resource path of a bitmap at scale 1 or 2.
+QString ArtResourcePath(int resourceId, int scale);
+// A bitmap for a screen of the given device pixel ratio: the 2x picture
+// (marked with ratio 2) above ratio 1, else the 1x one. Null if missing.
+QPixmap LoadArtPixmap(int resourceId, qreal devicePixelRatio);
+// The application icon (icon group 128) at 16, 32 and 48 pixels.
+QIcon ApplicationIcon();
+
+}  // namespace varuno

@@ -1,0 +1,290 @@
+#include "ccalc_dlg.h"
+
+#include <QAbstractButton>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QScreen>
+#include <QShortcut>
+#include <QString>
+
+#include "art_resources.h"
+#include "control_id_property.h"
+#include "display_view.h"
+#include "hot_spot.h"
+#include "memory_list_view.h"
+#include "shell_services.h"
+#include "platform/keyboard_state.h"
+#include "tape_view.h"
+#include "ui_fonts.h"
+#include "window_drag.h"
+#include "window_shape.h"
+
+namespace varuno {
+
+namespace {
+
+// The controls of the window layout, in tab order, with their places in
+// pixels at 96 dpi.
+enum class TemplateKind : std::uint8_t { MemoryList, Tape, Display, HotSpot };
+
+struct TemplateControl {
+  TemplateKind kind;
+  ControlId id;
+  int x, y, width, height;
+  const char* accessibleName;
+};
+
+constexpr std::array<TemplateControl, 5> kTemplateControls{{
+    {TemplateKind::MemoryList, IDC_MEMORY_LIST, 15, 345, 162, 114, "메모리 목록"},
+    {TemplateKind::Tape, IDC_TAPE, 15, 134, 162, 137, "계산 기록"},
+    {TemplateKind::Display, IDC_DISPLAY, 221, 143, 173, 20, "표시창"},
+    {TemplateKind::HotSpot, IDC_LOGO, 143, 11, 150, 63, "홈페이지 (로고)"},
+    {TemplateKind::HotSpot, IDC_HOMEPAGE, 269, 87, 86, 15, "홈페이지"},
+}};
+
+// Tape, display and list are drawn black on white whatever the desktop's
+// colour scheme, as the skin around them is light.
+void PaintWhite(QWidget* widget) {
+  QPalette palette = widget->palette();
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, QPalette::Base, Qt::white);
+    palette.setColor(group, QPalette::Window, Qt::white);
+    palette.setColor(group, QPalette::Text, Qt::black);
+    palette.setColor(group, QPalette::WindowText, Qt::black);
+  }
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+CCalcDlg::CCalcDlg(ShellServices& shell, KeyboardState& keyboard, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint),
+      m_nNumLockAtStart(keyboard.NumLockByte()),
+      m_shell(shell),
+      m_keyboard(keyboard),
+      m_engine(*this),
+      m_memory(*this),
+      m_drag(std::make_unique<WindowDrag>(*this)) {
+  setFixedSize(kWindowWidth, kWindowHeight);
+  setSizeGripEnabled(false);
+  CreateTemplateControls();
+  OnInitDialog();
+  CenterOnWorkArea();
+}
+
+CCalcDlg::~CCalcDlg() {
+  // Hiding moves the focus away, and the display reports that; let it do so
+  // while the engine still exists, then take the controls down before the
+  // members they report to.
+  hide();
+  m_ctlDisplay->disconnect(this);
+  const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  qDeleteAll(controls);
+}
+
+void CCalcDlg::CreateTemplateControls() {
+  const QFont templateFont = TemplateFont();
+  QWidget* previous = nullptr;
+  for (const TemplateControl& row : kTemplateControls) {
+    QWidget* control = nullptr;
+    switch (row.kind) {
+      case TemplateKind::MemoryList:
+        m_ctlMemoryList = new MemoryListView(this);
+        control = m_ctlMemoryList;
+        break;
+      case TemplateKind::Tape:
+        m_ctlTape = new TapeView(this);
+        control = m_ctlTape;
+        break;
+      case TemplateKind::Display:
+        m_ctlDisplay = new DisplayView(this);
+        control = m_ctlDisplay;
+        connect(m_ctlDisplay, &DisplayView::focusEntered, this,
+                [this] { OnCommand(EN_SETFOCUS, IDC_DISPLAY); });
+        connect(m_ctlDisplay, &DisplayView::focusLeft, this,
+                [this] { OnCommand(EN_KILLFOCUS, IDC_DISPLAY); });
+        break;
+      case TemplateKind::HotSpot: {
+        auto* spot = new HotSpot(this);
+        (row.id == IDC_LOGO ? m_ctlLogo : m_ctlHomepage) = spot;
+        const ControlId id = row.id;
+        connect(spot, &QAbstractButton::clicked, this, [this, id] { OnCommand(BN_CLICKED, id); });
+        control = spot;
+        break;
+      }
+    }
+    SetControlId(control, row.id);
+    control->setGeometry(row.x, row.y, row.width, row.height);
+    control->setAccessibleName(QString::fromUtf8(row.accessibleName));
+    if (row.kind != TemplateKind::HotSpot) {
+      control->setFont(templateFont);
+      PaintWhite(control);
+    }
+    if (previous != nullptr) {
+      setTabOrder(previous, control);
+    }
+    previous = control;
+  }
+  m_ctlMemoryList->setFrameStyle(QFrame::Box | QFrame::Plain);
+  m_ctlTape->setFrameStyle(QFrame::Box | QFrame::Plain);
+}
+
+void CCalcDlg::OnInitDialog() {
+  setWindowTitle(QString::fromUtf8(kWindowTitle));
+  setMask(RoundedWindowRegion(kWindowWidth, kWindowHeight, kCornerEllipse));
+  m_skinBitmap = LoadArtPixmap(kSkinBitmapId, 1.0);
+
+  CreateTitleButtons();
+
+  m_ctlDisplay->setFont(DisplayFont());
+  m_ctlDisplay->setText(QStringLiteral("0"));
+
+  CreateKeypadButtons();
+
+  setWindowIcon(ApplicationIcon());
+
+  // The window menu from the keyboard, as a title bar would offer it.
+  auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+  connect(menuKey, &QShortcut::activated, this, [this] { ShowWindowMenu(mapToGlobal(QPoint(0, 0))); });
+
+  InstallKeyboardHook();
+
+  // The first control of the tab order starts with the focus.
+  m_ctlMemoryList->setFocus(Qt::OtherFocusReason);
+}
+
+void CCalcDlg::CenterOnWorkArea() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) {
+    return;
+  }
+  const QRect area = screen->availableGeometry();
+  move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+QWidget* CCalcDlg::Control(ControlId id) const {
+  const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  for (QWidget* control : controls) {
+    if (ControlIdOf(control) == id) {
+      return control;
+    }
+  }
+  return nullptr;
+}
+
+QAbstractButton* CCalcDlg::Button(ControlId id) const { return qobject_cast<QAbstractButton*>(Control(id)); }
+
+void CCalcDlg::OnCommand(Notification notification, ControlId id) {
+  if (DispatchCommand(notification, id, CommandContext{m_engine, m_memory, *this, *this})) {
+    return;
+  }
+  // The close button has no entry: it ends the dialog and with it the program.
+  if (notification == BN_CLICKED && id == IDCANCEL) {
+    reject();
+  }
+}
+
+void CCalcDlg::OnSysCommand(unsigned command) {
+  switch (command & 0xFFF0U) {
+    case ABOUT_SYSCOMMAND:
+      m_shell.ShowAbout(this);
+      break;
+    case SC_MINIMIZE_COMMAND:
+      OnMinimize();
+      break;
+    case SC_RESTORE_COMMAND:
+      showNormal();
+      break;
+    case SC_CLOSE_COMMAND:
+      reject();
+      break;
+    default:
+      break;
+  }
+}
+
+void CCalcDlg::SetDisplayText(const std::string& text) { m_ctlDisplay->setText(QString::fromStdString(text)); }
+
+std::string CCalcDlg::DisplayText() const { return m_ctlDisplay->text().toStdString(); }
+
+void CCalcDlg::UpdateTape(const TapeUpdate& update) { m_ctlTape->ApplyUpdate(update); }
+
+void CCalcDlg::ClearTape() { m_ctlTape->Clear(); }
+
+ListSurface& CCalcDlg::MemoryList() { return *m_ctlMemoryList; }
+
+void CCalcDlg::OnMinimize() { showMinimized(); }
+
+void CCalcDlg::OnHomepageLogo() { m_shell.OpenHomepage(m_shell.HomepageAddress()); }
+
+void CCalcDlg::OnHomepageLink() { m_shell.OpenHomepage(m_shell.HomepageAddress()); }
+
+void CCalcDlg::OnAboutButton() { m_shell.ShowAbout(this); }
+
+const QPixmap& CCalcDlg::Skin() const {
+  if (devicePixelRatioF() > 1.0) {
+    if (m_skinSharp.isNull()) {
+      m_skinSharp = LoadArtPixmap(kSkinBitmapId, devicePixelRatioF());
+    }
+    if (!m_skinSharp.isNull()) {
+      return m_skinSharp;
+    }
+  }
+  return m_skinBitmap;
+}
+
+void CCalcDlg::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const QPixmap& skin = Skin();
+  if (skin.isNull()) {
+    // Without its skin the face falls back to white.
+    painter.fillRect(event->rect(), Qt::white);
+    return;
+  }
+  painter.drawPixmap(0, 0, skin);
+}
+
+void CCalcDlg::mousePressEvent(QMouseEvent* event) {
+  // Only a bare point of the face drags: presses that a control passed on
+  // to its parent do not.
+  if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr) {
+    m_drag->Begin(event->globalPosition());
+    event->accept();
+    return;
+  }
+  QDialog::mousePressEvent(event);
+}
+
+void CCalcDlg::mouseMoveEvent(QMouseEvent* event) {
+  if ((event->buttons() & Qt::LeftButton) && m_drag->Follow(event->globalPosition())) {
+    event->accept();
+    return;
+  }
+  QDialog::mouseMoveEvent(event);
+}
+
+void CCalcDlg::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && m_drag->Manual()) {
+    m_drag->End();
+    event->accept();
+    return;
+  }
+  QDialog::mouseReleaseEvent(event);
+}
+
+void CCalcDlg::contextMenuEvent(QContextMenuEvent* event) {
+  if (event->reason() == QContextMenuEvent::Mouse && childAt(event->pos()) == nullptr) {
+    ShowWindowMenu(event->globalPos());
+    event->accept();
+    return;
+  }
+  QDialog::contextMenuEvent(event);
+}
+
+}  // namespace varuno

@@ -1,0 +1,53 @@
+#include "memory_list_view.h"
+
+#include <QItemSelectionModel>
+#include <QString>
+
+namespace varuno {
+
+MemoryListView::MemoryListView(QWidget* parent) : QListWidget(parent) {
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSortingEnabled(false);
+  setUniformItemSizes(true);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+int MemoryListView::RowCount() const { return count(); }
+
+std::string MemoryListView::RowText(int row) const {
+  const QListWidgetItem* row_item = item(row);
+  return row_item == nullptr ? std::string() : row_item->text().toStdString();
+}
+
+void MemoryListView::AppendRow(const std::string& text) {
+  addItem(QString::fromStdString(text));
+}
+
+void MemoryListView::DeleteRow(int row) {
+  if (row < 0 || row >= count()) {
+    return;
+  }
+  delete takeItem(row);
+}
+
+void MemoryListView::RemoveAllRows() {
+  clear();
+  setCurrentRow(-1);
+}
+
+int MemoryListView::SelectedRow() const {
+  const QModelIndexList selected = selectionModel()->selectedRows();
+  return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void MemoryListView::SelectRow(int row) {
+  if (row < 0 || row >= count()) {
+    clearSelection();
+    return;
+  }
+  setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+  scrollToItem(item(row));
+}
+
+}  // namespace varuno

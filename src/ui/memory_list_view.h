@@ -1,0 +1,27 @@
+// The memory list: an unsorted, single-selection list of text rows on white.
+#pragma once
+
+#include <QListWidget>
+
+#include <string>
+
+#include "calc_view.h"
+
+namespace varuno {
+
+class MemoryListView : public QListWidget, public ListSurface {
+  Q_OBJECT
+
+ public:
+  explicit MemoryListView(QWidget* parent = nullptr);
+
+  int RowCount() const override;
+  std::string RowText(int row) const override;
+  void AppendRow(const std::string& text) override;
+  void DeleteRow(int row) override;
+  void RemoveAllRows() override;
+  int SelectedRow() const override;
+  void SelectRow(int row) override;
+};
+
+}  // namespace varuno

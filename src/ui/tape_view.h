@@ -1,0 +1,44 @@
+// The tape: a read-only, unwrapped multi-line view of the committed tape and
+// the pending line. Updates are applied incrementally, so a key costs the
+// same on a short tape as on a long one; the view always ends scrolled to
+// its last line.
+#pragma once
+
+#include <QPlainTextEdit>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc_view.h"
+
+namespace varuno {
+
+class TapeView : public QPlainTextEdit {
+  Q_OBJECT
+
+ public:
+  explicit TapeView(QWidget* parent = nullptr);
+
+  // Shows committed + pendingLine: keeps the first `keep` bytes of the
+  // committed text shown before (a line start), replaces the rest and the
+  // pending line, then scrolls to the end.
+  void ApplyUpdate(const TapeUpdate& update);
+  // Empties the view.
+  void Clear();
+
+  // The whole text with CR LF between lines, as the engine wrote it.
+  std::string TapeText() const;
+
+ private:
+  void ReplaceFrom(int blockNumber, std::string_view text);
+  void ScrollToEnd();
+
+  // Byte offset just past each line break of the committed text shown.
+  std::vector<std::size_t> m_lineEnds;
+  // Bytes of committed text shown.
+  std::size_t m_committedShown = 0;
+};
+
+}  // namespace varuno
