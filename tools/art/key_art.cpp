@@ -121,9 +121,9 @@ constexpr KeyPicture kKeyPictures[] = {
 
 // What lies around a picture on the skin: it shows in the rounded-off corners,
 // which a 24-bit picture cannot leave transparent.
-constexpr QRgb kKeypadPanel = 0xF4F9FD;
-constexpr QRgb kListPanel = 0xF4F9FD;
-constexpr QRgb kFace = 0xD5E6F5;
+constexpr QRgb kKeypadPanel = 0xECF4FC;
+constexpr QRgb kListPanel = 0xECF4FC;
+constexpr QRgb kFace = 0xD5E6F7;
 
 constexpr const char* kKoreanFontFile = "/usr/share/fonts/truetype/nanum/NanumGothicBold.ttf";
 
