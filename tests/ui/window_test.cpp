@@ -1,0 +1,231 @@
+// The main window: its shape, its controls and their order, its colours,
+// the display's focus behaviour, dragging, and the window commands.
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QRegion>
+#include <QWindow>
+
+#include <array>
+
+#include "art_resources.h"
+#include "tape_view.h"
+#include "window_fixture.h"
+
+namespace varuno::test {
+namespace {
+
+TEST_F(WindowTest, HasItsFixedSizeTitleAndRoundedOutline) {
+  EXPECT_EQ(window->size(), QSize(429, 491));
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("바루노 계산기"));
+  EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_FALSE(window->windowIcon().isNull());
+
+  const QRegion mask = window->mask();
+  EXPECT_EQ(mask.boundingRect(), QRect(0, 0, 429, 491));
+  struct Point {
+    int x, y;
+    bool inside;
+  };
+  // The corners are cut by the 15 x 15 ellipse; the rim between them stays.
+  // The outline is laid on a rectangle one pixel larger, so the right and
+  // bottom corners are cut one pixel less deeply than the left and top ones.
+  const Point points[] = {
+      {0, 0, false},     {4, 0, false},     {5, 0, true},      {0, 4, false},     {0, 5, true},
+      {428, 0, false},   {425, 0, false},   {424, 0, true},    {0, 490, false},   {428, 490, false},
+      {214, 0, true},    {0, 245, true},    {428, 245, true},  {214, 490, true},  {2, 2, true},
+      {1, 1, false},     {427, 490, false}, {426, 490, true},  {427, 489, true},
+  };
+  for (const Point& p : points) {
+    EXPECT_EQ(mask.contains(QPoint(p.x, p.y)), p.inside) << p.x << "," << p.y;
+  }
+}
+
+TEST_F(WindowTest, PlacesTheLayoutControlsInTabOrderWithTheFocusInTheList) {
+  struct Row {
+    ControlId id;
+    QRect geometry;
+    const char* accessibleName;
+  };
+  const std::array<Row, 5> rows{{
+      {IDC_MEMORY_LIST, QRect(15, 345, 162, 114), "메모리 목록"},
+      {IDC_TAPE, QRect(15, 134, 162, 137), "계산 기록"},
+      {IDC_DISPLAY, QRect(221, 143, 173, 20), "표시창"},
+      {IDC_LOGO, QRect(143, 11, 150, 63), nullptr},
+      {IDC_HOMEPAGE, QRect(269, 87, 86, 15), nullptr},
+  }};
+  for (const Row& row : rows) {
+    QWidget* control = window->Control(row.id);
+    ASSERT_NE(control, nullptr) << row.id;
+    EXPECT_EQ(control->geometry(), row.geometry) << row.id;
+    if (row.accessibleName != nullptr) {
+      EXPECT_EQ(control->accessibleName(), QString::fromUtf8(row.accessibleName)) << row.id;
+    }
+  }
+  EXPECT_EQ(window->Control(1005), nullptr);
+  EXPECT_NE(window->Button(IDC_LOGO), nullptr);
+  EXPECT_EQ(window->Button(IDC_TAPE), nullptr);
+
+  EXPECT_EQ(QApplication::focusWidget(), window->Control(IDC_MEMORY_LIST));
+  EXPECT_EQ(window->DisplayText(), "0");
+  EXPECT_EQ(window->Tape().TapeText(), "");
+
+  // Tab walks the layout controls in order, hot spots included, and wraps.
+  for (std::size_t i = 1; i <= rows.size(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->Control(rows[i % rows.size()].id)) << i;
+  }
+}
+
+// Run also with QT_SCALE_FACTOR=2 (ctest does): the skin is then painted from
+// its 2x picture, pixel for pixel, not scaled up from the 1x one.
+TEST_F(WindowTest, DrawsTheControlsOnWhiteAndTheFaceAndHotSpotsOnTheSkin) {
+  const qreal ratio = window->devicePixelRatioF();
+  const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage skin = LoadArtPixmap(kSkinBitmapId, ratio).toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_FALSE(skin.isNull());
+  ASSERT_EQ(shot.size(), skin.size());
+  ASSERT_EQ(shot.size(), QSize(429, 491) * ratio);
+  const auto device = [ratio](const QRect& r) {
+    return QRect(r.topLeft() * ratio, r.size() * ratio);
+  };
+
+  // Tape, memory list and the empty left part of the display.
+  for (const QRect white : {QRect(30, 150, 100, 100), QRect(30, 360, 100, 80), QRect(225, 146, 60, 14)}) {
+    const QImage area = shot.copy(device(white));
+    QImage allWhite(area.size(), area.format());
+    allWhite.fill(Qt::white);
+    EXPECT_EQ(area, allWhite)
+        << white.x() << "," << white.y();
+  }
+  // The logo and the address under the hot spots, and bare face and panels.
+  for (const QRect face : {QRect(143, 11, 150, 63), QRect(269, 87, 86, 15), QRect(0, 280, 11, 100),
+                           QRect(11, 272, 172, 18), QRect(0, 471, 429, 20)}) {
+    EXPECT_EQ(shot.copy(device(face)), skin.copy(device(face))) << face.x() << "," << face.y();
+  }
+  // The skin is not plain white where the face is.
+  EXPECT_NE(skin.pixelColor(QPoint(5, 300) * ratio), QColor(Qt::white));
+}
+
+TEST_F(WindowTest, DisplayDropsItsCommasWhileFocusedAndRegroupsAfter) {
+  struct Row {
+    const char* keys;      // typed before, to set the display from the entry
+    const char* shown;     // display before the focus arrives
+    const char* focused;   // display while focused
+    const char* left;      // display after the focus has gone
+    const char* entry;     // the engine's entry throughout
+  };
+  const Row rows[] = {
+      {"1234567.5", "1,234,567.5", "1234567.5", "1,234,567.5", "1234567.5"},
+      {"12.50", "12.50", "12.50", "12.5", "12.50"},
+      {"0.", "0.", "0.", "0", "0."},
+      {"S1000", "-1,000", "-1000", "-1,000", "1000"},
+  };
+  QWidget* display = window->Control(IDC_DISPLAY);
+  QWidget* list = window->Control(IDC_MEMORY_LIST);
+  for (const Row& row : rows) {
+    Press("C");
+    Press(row.keys);
+    EXPECT_EQ(window->DisplayText(), row.shown) << row.keys;
+    display->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(window->DisplayText(), row.focused) << row.keys;
+    list->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(window->DisplayText(), row.left) << row.keys;
+    EXPECT_EQ(window->Engine().State().m_strEntry, row.entry) << row.keys;
+  }
+  // An operation that rewrites the display while it has the focus brings
+  // the commas back; leaving then reads the whole number, not just "1".
+  Press("C");
+  display->setFocus(Qt::TabFocusReason);
+  Press("1234567");
+  EXPECT_EQ(window->DisplayText(), "1,234,567");
+  list->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(window->DisplayText(), "1,234,567");
+}
+
+// Presses, moves and releases the left button on `target` with explicit
+// screen positions, as the window system would deliver them.
+void Drag(QWidget* target, QPoint local, QPoint by) {
+  const QPoint global = target->mapToGlobal(local);
+  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &press);
+  for (int step = 1; step <= 2; ++step) {
+    const QPoint offset = by * step / 2;
+    QMouseEvent move(QEvent::MouseMove, local + offset, global + offset, Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+  }
+  QMouseEvent release(QEvent::MouseButtonRelease, local + by, global + by, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(target, &release);
+}
+
+TEST_F(WindowTest, DragsByTheBareFaceButNotByAControl) {
+  const QPoint start = window->pos();
+  Drag(window.get(), QPoint(5, 300), QPoint(30, 20));
+  EXPECT_EQ(window->pos(), start + QPoint(30, 20));
+
+  const QPoint moved = window->pos();
+  auto* tape = static_cast<QPlainTextEdit*>(window->Control(IDC_TAPE));
+  Drag(tape->viewport(), QPoint(40, 40), QPoint(30, 20));
+  Drag(window->Control(IDC_LOGO), QPoint(10, 10), QPoint(30, 20));
+  Drag(window->Control(IDC_DISPLAY), QPoint(10, 10), QPoint(30, 20));
+  EXPECT_EQ(window->pos(), moved);
+}
+
+TEST_F(WindowTest, StartsCentredOnTheWorkArea) {
+  const QRect area = window->screen()->availableGeometry();
+  EXPECT_LE(std::abs(window->geometry().center().x() - area.center().x()), 1);
+  EXPECT_LE(std::abs(window->geometry().center().y() - area.center().y()), 1);
+}
+
+TEST_F(WindowTest, HotSpotsOpenTheHomepageUnderAHandCursor) {
+  for (const ControlId id : {IDC_LOGO, IDC_HOMEPAGE}) {
+    QAbstractButton* spot = window->Button(id);
+    ASSERT_NE(spot, nullptr);
+    EXPECT_EQ(spot->cursor().shape(), Qt::PointingHandCursor);
+    spot->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(spot, Qt::Key_Space);
+  }
+  EXPECT_EQ(shell.opened, QStringList({QStringLiteral("https://www.example.kr"),
+                                       QStringLiteral("https://www.example.kr")}));
+  EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(WindowTest, RoutesWindowCommandsAndDropsUnknownOnes) {
+  window->OnCommand(BN_DOUBLECLICKED, IDC_BTN_7);
+  window->OnCommand(BN_CLICKED, 1005);
+  window->OnCommand(BN_CLICKED, IDC_TAPE);
+  EXPECT_EQ(window->DisplayText(), "0");
+  EXPECT_TRUE(window->isVisible());
+
+  window->OnCommand(BN_CLICKED, IDC_BTN_ABOUT);
+  window->OnSysCommand(ABOUT_SYSCOMMAND | 0x3);
+  window->OnSysCommand(0x0020);  // not the About command, however its low bits read
+  EXPECT_EQ(shell.aboutShown, 2);
+
+  window->OnCommand(BN_CLICKED, IDC_BTN_MINIMIZE);
+  EXPECT_TRUE(window->isMinimized());
+  window->showNormal();
+
+  window->OnCommand(BN_CLICKED, IDCANCEL);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(window->result(), QDialog::Rejected);
+}
+
+// Not a check: VARUNO_UI_SCREENSHOT=<file.png> saves the window after a short
+// calculation, for looking at by eye.
+TEST_F(WindowTest, SavesAScreenshotWhenAsked) {
+  const QString path = qEnvironmentVariable("VARUNO_UI_SCREENSHOT");
+  if (path.isEmpty()) {
+    GTEST_SKIP() << "set VARUNO_UI_SCREENSHOT to a PNG path";
+  }
+  Press("1234.5+678=M250*3=M12345");
+  ASSERT_TRUE(window->grab().save(path));
+}
+
+}  // namespace
+}  // namespace varuno::test
