@@ -51,6 +51,6 @@ cmake --build build-fuzz -j"$jobs" --target engine_fuzzer
 if [ -x build-fuzz/tests/fuzz/engine_fuzzer ]; then
   mkdir -p build-fuzz/corpus
   build-fuzz/tests/fuzz/engine_fuzzer -max_total_time="${VARUNO_FUZZ_SECONDS:-20}" \
-    -max_len=256 -print_final_stats=1 build-fuzz/corpus
+    -max_len=256 -print_final_stats=1 -artifact_prefix=build-fuzz/ build-fuzz/corpus
 fi
 echo "All tests passed."
