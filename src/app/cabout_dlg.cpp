@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "dialog_units.h"
+#include "ui_fonts.h"
 
 namespace varuno {
 
@@ -15,16 +16,19 @@ constexpr int kIconSize = 32;
 
 QRect UnitRect(const AboutControl& control) { return QRect(control.x, control.y, control.cx, control.cy); }
 
+// The box's narrowest margin: the icon's distance from the left edge.
+constexpr int kMarginUnits = 13;
+
 // A text line keeps its place and height. Where the text (a long host name)
 // is wider than its template box, the box grows to the right up to the
-// dialog's mirrored margin, and a text that still does not fit is elided
-// in the middle with the whole text as its tool tip, rather than clipped.
-void PlaceText(QLabel& label, const QString& text, QRect pixels, int dialogWidth) {
+// dialog's margin, and a text that still does not fit is elided in the
+// middle with the whole text as its tool tip, rather than cut off.
+void PlaceText(QLabel& label, const QString& text, QRect pixels, int widest) {
   const QFontMetrics metrics(label.font());
   const int needed = metrics.horizontalAdvance(text);
-  const int widest = dialogWidth - 2 * pixels.x() > pixels.width() ? dialogWidth - 2 * pixels.x() : pixels.width();
   QString shown = text;
   if (needed > pixels.width()) {
+    widest = widest > pixels.width() ? widest : pixels.width();
     pixels.setWidth(needed < widest ? needed : widest);
     if (needed > widest) {
       shown = metrics.elidedText(text, Qt::ElideMiddle, widest);
@@ -38,8 +42,8 @@ void PlaceText(QLabel& label, const QString& text, QRect pixels, int dialogWidth
 }  // namespace
 
 QFont CAboutDlg::DialogFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("NanumGothic"), QStringLiteral("나눔고딕"), QStringLiteral("Sans Serif")});
+  EnsureBundledFonts();
+  QFont font(QString::fromLatin1(kDisplayFontFamily));
   font.setPixelSize(12);
   font.setWeight(QFont::Normal);
   font.setStyleHint(QFont::SansSerif);
@@ -69,7 +73,7 @@ CAboutDlg::CAboutDlg(const QString& homepageHost, QWidget* parent) : QDialog(par
         if (control.kind == AboutControlKind::HomepageText) {
           text += homepageHost;
         }
-        PlaceText(*label, text, pixels, box.width());
+        PlaceText(*label, text, pixels, box.width() - pixels.x() - MulDiv(kMarginUnits, base.cx, 4));
         break;
       }
       case AboutControlKind::Icon: {

@@ -51,8 +51,8 @@ class CAboutDlg : public QDialog {
   explicit CAboutDlg(const QString& homepageHost, QWidget* parent = nullptr);
   ~CAboutDlg() override;
 
-  // The box's font: the stand-in for the 9-point Korean system face, 12 px
-  // (9 points at 96 dpi).
+  // The box's font: the bundled Korean sans-serif face standing in for the
+  // 9-point system face, at 12 px (9 points at 96 dpi), regular weight.
   static QFont DialogFont();
 };
 

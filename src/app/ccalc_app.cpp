@@ -5,9 +5,10 @@
 #include <memory>
 #include <utility>
 
+#include "art_resources.h"
 #include "cabout_dlg.h"
 #include "ccalc_dlg.h"
-#include "keyboard_state_factory.h"
+#include "platform/keyboard_state_factory.h"
 
 #ifndef VARUNO_HOMEPAGE
 #error "VARUNO_HOMEPAGE (the build's homepage address) must be defined"
@@ -21,6 +22,8 @@ CCalcApp::CCalcApp(int& argc, char** argv) : QApplication(argc, argv), m_openUrl
   setOrganizationDomain(QStringLiteral("varuno.kr"));
   // Ties the windows to the installed desktop entry (taskbar icon, Wayland app id).
   setDesktopFileName(QStringLiteral("kr.varuno.VarunoCalc"));
+  // Every window of the program, the About box included, shows the icon.
+  setWindowIcon(ApplicationIcon());
 }
 
 CCalcApp::~CCalcApp() = default;

@@ -72,9 +72,9 @@ long PeakResidentKiB() {
 
 void PrintStartupReport() {
   timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
+  clock_gettime(CLOCK_REALTIME, &now);
   const long long ns = static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-  std::printf("startup paint_monotonic_ns=%lld vmhwm_kib=%ld\n", ns, PeakResidentKiB());
+  std::printf("startup paint_realtime_ns=%lld vmhwm_kib=%ld\n", ns, PeakResidentKiB());
   std::fflush(stdout);
 }
 

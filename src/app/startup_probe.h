@@ -15,8 +15,9 @@ void WhenFirstPainted(QWidget& widget, std::function<void()> then);
 // The process's peak resident memory (VmHWM) in KiB, or -1 if unknown.
 long PeakResidentKiB();
 
-// Writes "startup paint_monotonic_ns=<n> vmhwm_kib=<n>" and a newline to
-// standard output and flushes it.
+// Writes "startup paint_realtime_ns=<n> vmhwm_kib=<n>" and a newline to
+// standard output and flushes it. The time is wall-clock time, so a launching
+// script can subtract its own clock reading taken just before the launch.
 void PrintStartupReport();
 
 }  // namespace varuno

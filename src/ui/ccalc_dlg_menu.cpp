@@ -14,10 +14,6 @@ namespace varuno {
 
 namespace {
 
-// Window-menu command values (the low four bits are free for the system).
-constexpr unsigned SC_MINIMIZE = 0xF020;
-constexpr unsigned SC_CLOSE = 0xF060;
-
 enum class WindowMenuKind { Command, Separator };
 
 struct WindowMenuItem {
@@ -28,8 +24,8 @@ struct WindowMenuItem {
 };
 
 constexpr std::array<WindowMenuItem, 4> kWindowMenu{{
-    {WindowMenuKind::Command, SC_MINIMIZE, "최소화(&N)", nullptr},
-    {WindowMenuKind::Command, SC_CLOSE, "닫기(&C)", "Alt+F4"},
+    {WindowMenuKind::Command, SC_MINIMIZE_COMMAND, "최소화(&N)", nullptr},
+    {WindowMenuKind::Command, SC_CLOSE_COMMAND, "닫기(&C)", "Alt+F4"},
     {WindowMenuKind::Separator, 0, nullptr, nullptr},
     // The About item, string 101.
     {WindowMenuKind::Command, ABOUT_SYSCOMMAND, "VarunoCalc 정보(&A)...", nullptr},
@@ -63,18 +59,7 @@ void CCalcDlg::ShowWindowMenu(const QPoint& globalPos) {
   if (chosen == nullptr) {
     return;
   }
-  const unsigned command = chosen->property(kCommandProperty).toUInt();
-  switch (command & 0xFFF0U) {
-    case SC_MINIMIZE:
-      OnMinimize();
-      break;
-    case SC_CLOSE:
-      close();
-      break;
-    default:
-      OnSysCommand(command);
-      break;
-  }
+  OnSysCommand(chosen->property(kCommandProperty).toUInt());
 }
 
 }  // namespace varuno

@@ -1,0 +1,122 @@
+// The About box on its own: its texts, its size in dialog units of its
+// font, where its controls sit, and every way of closing it.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+#include "cabout_dlg.h"
+#include "qstring_printer.h"
+#include "dialog_units.h"
+
+namespace varuno {
+namespace {
+
+QStringList LabelTexts(const QDialog& dialog) {
+  QStringList texts;
+  for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+    if (!label->text().isEmpty()) {
+      texts << label->text();
+    }
+  }
+  return texts;
+}
+
+TEST(AboutBox, ShowsNameVersionAndHomepageHost) {
+  CAboutDlg about(QStringLiteral("www.example.org"));
+  const QStringList texts = LabelTexts(about);
+  ASSERT_EQ(texts.size(), 2);
+  // Two blanks before the version word.
+  EXPECT_EQ(texts[0], QStringLiteral("바루노 계산기  버전 1.0"));
+  EXPECT_EQ(texts[1], QStringLiteral("홈페이지: www.example.org"));
+  EXPECT_FALSE(about.windowTitle().trimmed().isEmpty());
+
+  const auto buttons = about.findChildren<QPushButton*>();
+  ASSERT_EQ(buttons.size(), 1);
+  EXPECT_EQ(buttons[0]->text(), QStringLiteral("확인"));
+  EXPECT_TRUE(buttons[0]->isDefault());
+}
+
+TEST(AboutBox, SizedInDialogUnitsOfAPlausibleNinePointFace) {
+  CAboutDlg about(QStringLiteral("www.varuno.kr"));
+  const DialogBaseUnits base = BaseUnitsOf(about.font());
+  // A 12 px Korean face: about 5 to 7 px average Latin width and 12 to 16 px
+  // height. Anything else means the wrong face or size was picked.
+  EXPECT_GE(base.cx, 5);
+  EXPECT_LE(base.cx, 7);
+  EXPECT_GE(base.cy, 12);
+  EXPECT_LE(base.cy, 16);
+  EXPECT_EQ(about.size(), QSize(MulDiv(137, base.cx, 4), MulDiv(98, base.cy, 8)));
+  EXPECT_EQ(about.minimumSize(), about.maximumSize()) << "the box is not resizable";
+
+  // Every control inside the box, and the two text lines wide enough for their text.
+  const QRect inside(QPoint(0, 0), about.size());
+  for (const QWidget* child : about.findChildren<QWidget*>()) {
+    EXPECT_TRUE(inside.contains(child->geometry())) << child->metaObject()->className();
+  }
+  for (const QLabel* label : about.findChildren<QLabel*>()) {
+    if (!label->text().isEmpty()) {
+      EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
+          << label->text().toStdString();
+    }
+  }
+}
+
+TEST(AboutBox, ALongHostIsElidedInsideTheBoxNotCutOff) {
+  const QString host = QStringLiteral("a-rather-long-host-name.of-a-department.example.org");
+  CAboutDlg about(host);
+  const QStringList texts = LabelTexts(about);
+  ASSERT_EQ(texts.size(), 2);
+  EXPECT_TRUE(texts[1].contains(QChar(0x2026))) << texts[1].toStdString();
+  int iconMargin = -1;
+  for (const QLabel* label : about.findChildren<QLabel*>()) {
+    if (label->text().isEmpty()) {
+      iconMargin = label->x();
+    }
+  }
+  ASSERT_GT(iconMargin, 0);
+  for (const QLabel* label : about.findChildren<QLabel*>()) {
+    if (label->text() == texts[1]) {
+      EXPECT_EQ(label->toolTip(), QStringLiteral("홈페이지: ") + host);
+      // It keeps the box's narrowest margin, the icon's, on the right.
+      EXPECT_LE(label->geometry().right() + 1, about.width() - iconMargin);
+      EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+    }
+  }
+}
+
+TEST(AboutBox, EndsByButtonEnterEscapeAndCloseBox) {
+  struct Row {
+    const char* name;
+    std::function<void(CAboutDlg&)> act;
+    int result;
+  };
+  const Row rows[] = {
+      {"OK button", [](CAboutDlg& d) { d.findChild<QPushButton*>()->click(); }, QDialog::Accepted},
+      {"Enter", [](CAboutDlg& d) { QTest::keyClick(&d, Qt::Key_Return); }, QDialog::Accepted},
+      {"keypad Enter", [](CAboutDlg& d) { QTest::keyClick(&d, Qt::Key_Enter, Qt::KeypadModifier); },
+       QDialog::Accepted},
+      {"Escape", [](CAboutDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); }, QDialog::Rejected},
+      {"close box", [](CAboutDlg& d) { d.close(); }, QDialog::Rejected},
+  };
+  for (const Row& row : rows) {
+    CAboutDlg about(QStringLiteral("www.varuno.kr"));
+    bool acted = false;
+    QTimer::singleShot(0, &about, [&] {
+      acted = true;
+      row.act(about);
+    });
+    // A box that fails to end would hang here: the fallback ends it.
+    QTimer::singleShot(5000, &about, [&] { about.done(-1); });
+    const int result = about.exec();
+    EXPECT_TRUE(acted) << row.name;
+    EXPECT_EQ(result, row.result) << row.name;
+  }
+}
+
+}  // namespace
+}  // namespace varuno

@@ -1,0 +1,98 @@
+// The shell's small pure pieces: dialog-unit arithmetic, the developer
+// options, and reading the homepage address.
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include "dev_options.h"
+#include "dialog_units.h"
+#include "homepage_opener.h"
+#include "qstring_printer.h"
+
+namespace varuno {
+namespace {
+
+TEST(DialogUnits, MulDivRoundsHalvesAwayFromZero) {
+  struct Row {
+    int a, b, c, expected;
+  };
+  const Row rows[] = {
+      {3, 1, 2, 2},   {5, 1, 2, 3},     {-3, 1, 2, -2}, {3, -1, 2, -2}, {3, 1, -2, -2},
+      {-3, 1, -2, 2}, {1, 1, 3, 0},     {2, 1, 3, 1},   {0, 7, -4, 0},  {137, 6, 4, 206},
+      {98, 12, 8, 147}, {1 << 20, 1 << 20, 1 << 20, 1 << 20},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(MulDiv(row.a, row.b, row.c), row.expected) << row.a << " * " << row.b << " / " << row.c;
+  }
+}
+
+TEST(DialogUnits, MainWindowTemplateAtOneAndAHalfPixelsPerUnit) {
+  // A 9-point face at 96 dpi whose base units are 6 x 12 gives 1.5 pixels per
+  // unit both ways: the 286 x 327 unit window is the 429 x 491 pixel skin,
+  // and the tape at (10, 89, 108, 91) sits at (15, 134, 162, 137).
+  const DialogBaseUnits base{6, 12};
+  EXPECT_EQ(UnitsToPixels(QRect(0, 0, 286, 327), base), QRect(0, 0, 429, 491));
+  EXPECT_EQ(UnitsToPixels(QRect(10, 89, 108, 91), base), QRect(15, 134, 162, 137));
+  EXPECT_EQ(UnitsToPixels(QRect(147, 95, 115, 13), base), QRect(221, 143, 173, 20));
+}
+
+TEST(DevOptions, ParsesTheDeveloperAids) {
+  struct Row {
+    const char* name;
+    QStringList arguments;
+    QString file;
+    bool withAbout;
+    bool exitAfterPaint;
+    bool error;
+  };
+  const Row rows[] = {
+      {"nothing", {"varunocalc"}, {}, false, false, false},
+      {"screenshot", {"varunocalc", "--screenshot", "a.png"}, "a.png", false, false, false},
+      {"about", {"varunocalc", "--screenshot-about", "b.png"}, "b.png", true, false, false},
+      {"bench", {"varunocalc", "--bench-exit-after-paint"}, {}, false, true, false},
+      {"unknown arguments ignored", {"varunocalc", "file.txt", "--verbose"}, {}, false, false, false},
+      {"file missing", {"varunocalc", "--screenshot"}, {}, false, false, true},
+      {"empty file", {"varunocalc", "--screenshot-about", ""}, {}, false, false, true},
+      {"two screenshots", {"varunocalc", "--screenshot", "a.png", "--screenshot-about", "b.png"}, {}, false,
+       false, true},
+      {"screenshot and bench", {"varunocalc", "--bench-exit-after-paint", "--screenshot", "a.png"}, {}, false,
+       false, true},
+      // The value after --screenshot is a file name, even if it looks like an option.
+      {"file named like an option", {"varunocalc", "--screenshot", "--bench-exit-after-paint"},
+       "--bench-exit-after-paint", false, false, false},
+  };
+  for (const Row& row : rows) {
+    const DevOptions options = ParseDevOptions(row.arguments);
+    EXPECT_EQ(options.screenshotFile, row.file) << row.name;
+    EXPECT_EQ(options.screenshotWithAbout, row.withAbout) << row.name;
+    EXPECT_EQ(options.exitAfterPaint, row.exitAfterPaint) << row.name;
+    EXPECT_EQ(!options.error.isEmpty(), row.error) << row.name;
+  }
+}
+
+TEST(Homepage, AcceptsOnlyAbsoluteWebAddressesWithAHost) {
+  struct Row {
+    const char* address;
+    bool valid;
+    const char* host;
+  };
+  const Row rows[] = {
+      {"https://www.varuno.kr", true, "www.varuno.kr"},
+      {"http://example.org", true, "example.org"},
+      {"HTTPS://WWW.Varuno.KR", true, "www.varuno.kr"},
+      {"ftp://example.org", false, "example.org"},
+      {"javascript:alert(1)", false, ""},
+      {"file:///etc/passwd", false, ""},
+      {"www.varuno.kr", false, ""},
+      {"", false, ""},
+      {"https://", false, ""},
+  };
+  for (const Row& row : rows) {
+    const QString address = QString::fromUtf8(row.address);
+    EXPECT_EQ(!HomepageUrl(address).isEmpty(), row.valid) << row.address;
+    EXPECT_EQ(HostOf(address), QString::fromUtf8(row.host)) << row.address;
+  }
+}
+
+}  // namespace
+}  // namespace varuno

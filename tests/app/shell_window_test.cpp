@@ -1,0 +1,251 @@
+// The shell with the real calculator window: the About box from the title
+// button and the window menu, the window menu's items, the homepage from
+// both hot spots, and closing the calculator ending the program.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <functional>
+#include <vector>
+
+#include "cabout_dlg.h"
+#include "ccalc_app.h"
+#include "ccalc_dlg.h"
+#include "control_ids.h"
+#include "modal_driver.h"
+#include "platform/null_keyboard_state.h"
+#include "qstring_printer.h"
+
+namespace varuno {
+namespace {
+
+using testing_support::ActiveMenu;
+using testing_support::CloseEverything;
+using testing_support::WhenActive;
+
+// The calculator with its window menu reachable from the test.
+class WindowUnderTest : public CCalcDlg {
+ public:
+  using CCalcDlg::CCalcDlg;
+  using CCalcDlg::ShowWindowMenu;
+};
+
+CCalcApp& App() { return *qobject_cast<CCalcApp*>(QCoreApplication::instance()); }
+
+QWidget* ActiveAbout() { return qobject_cast<CAboutDlg*>(QApplication::activeModalWidget()); }
+
+// A point of the face outside every control and panel: the rim strip left of the tape.
+constexpr QPoint kBareFacePoint(5, 300);
+
+// Picks the menu item whose text is `text`, as the keyboard would.
+void Choose(QWidget& popup, const QString& text) {
+  auto& menu = static_cast<QMenu&>(popup);
+  for (QAction* action : menu.actions()) {
+    if (action->text() == text) {
+      menu.setActiveAction(action);
+      QTest::keyClick(&menu, Qt::Key_Return);
+      return;
+    }
+  }
+  ADD_FAILURE() << "no menu item " << text.toStdString();
+  menu.close();
+}
+
+class ShellWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    App().SetUrlOpener([this](const QUrl& url) { m_opened.push_back(url); });
+  }
+  void TearDown() override {
+    CloseEverything();
+    App().SetUrlOpener([](const QUrl&) {});
+    App().SetStartupHook({});
+  }
+
+  std::vector<QUrl> m_opened;
+  NullKeyboardState m_keyboard;
+  // Outlives the pollers that set it.
+  bool m_menuFound = false;
+};
+
+TEST_F(ShellWindowTest, AboutBoxOpensFromTitleButtonAndWindowMenu) {
+  struct Row {
+    const char* name;
+    std::function<void(WindowUnderTest&)> open;
+  };
+  const Row rows[] = {
+      {"title button click", [](WindowUnderTest& w) { w.Button(IDC_BTN_ABOUT)->click(); }},
+      {"title button by mouse",
+       [](WindowUnderTest& w) { QTest::mouseClick(w.Button(IDC_BTN_ABOUT), Qt::LeftButton); }},
+      {"window menu",
+       [this](WindowUnderTest& w) {
+         m_menuFound = false;
+         WhenActive(
+             ActiveMenu, [](QWidget& m) { Choose(m, QStringLiteral("VarunoCalc 정보(&A)...")); }, &m_menuFound);
+         w.ShowWindowMenu(w.mapToGlobal(kBareFacePoint));
+         EXPECT_TRUE(m_menuFound);
+       }},
+  };
+  const QString hostLine = QStringLiteral("홈페이지: ") + QUrl(QStringLiteral(VARUNO_HOMEPAGE)).host();
+  for (const Row& row : rows) {
+    WindowUnderTest calculator(App(), m_keyboard);
+    calculator.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&calculator));
+    ASSERT_NE(calculator.Button(IDC_BTN_ABOUT), nullptr);
+
+    bool found = false;
+    QPointer<QWidget> parent;
+    QPoint offset;
+    QStringList texts;
+    WhenActive(
+        ActiveAbout,
+        [&](QWidget& about) {
+          parent = about.parentWidget();
+          offset = about.geometry().center() - calculator.geometry().center();
+          for (const QLabel* label : about.findChildren<QLabel*>()) {
+            texts << label->text();
+          }
+          about.close();
+        },
+        &found);
+    row.open(calculator);
+    EXPECT_TRUE(found) << row.name;
+    EXPECT_EQ(parent.data(), &calculator) << row.name << ": modal over the calculator";
+    EXPECT_LE(offset.manhattanLength(), 2) << row.name << ": centred on the calculator";
+    EXPECT_TRUE(texts.contains(QStringLiteral("바루노 계산기  버전 1.0"))) << row.name;
+    EXPECT_TRUE(texts.contains(hostLine)) << row.name;
+    EXPECT_TRUE(calculator.isVisible()) << row.name << ": the calculator stays open";
+  }
+}
+
+TEST_F(ShellWindowTest, WindowMenuEndsWithAboutAfterASeparator) {
+  WindowUnderTest calculator(App(), m_keyboard);
+  calculator.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&calculator));
+
+  bool found = false;
+  QStringList items;
+  WhenActive(
+      ActiveMenu,
+      [&](QWidget& popup) {
+        for (const QAction* action : static_cast<QMenu&>(popup).actions()) {
+          items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+          EXPECT_TRUE(action->isEnabled());
+        }
+        QTest::keyClick(&popup, Qt::Key_Escape);
+      },
+      &found);
+  calculator.ShowWindowMenu(calculator.mapToGlobal(kBareFacePoint));
+  ASSERT_TRUE(found);
+  EXPECT_EQ(items, QStringList({QStringLiteral("최소화(&N)"), QStringLiteral("닫기(&C)"), QStringLiteral("-"),
+                                QStringLiteral("VarunoCalc 정보(&A)...")}));
+  // Dismissing the menu does nothing.
+  EXPECT_EQ(ActiveAbout(), nullptr);
+  EXPECT_TRUE(calculator.isVisible());
+  EXPECT_FALSE(calculator.isMinimized());
+}
+
+TEST_F(ShellWindowTest, WindowMenuOpensFromARightClickOnTheFaceAndAltSpace) {
+  struct Row {
+    const char* name;
+    std::function<void(WindowUnderTest&)> open;
+  };
+  const Row rows[] = {
+      {"right click on a bare point",
+       [](WindowUnderTest& w) {
+         QContextMenuEvent event(QContextMenuEvent::Mouse, kBareFacePoint, w.mapToGlobal(kBareFacePoint));
+         QApplication::sendEvent(&w, &event);
+       }},
+      {"Alt+Space", [](WindowUnderTest& w) { QTest::keyClick(&w, Qt::Key_Space, Qt::AltModifier); }},
+  };
+  for (const Row& row : rows) {
+    WindowUnderTest calculator(App(), m_keyboard);
+    calculator.show();
+    calculator.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&calculator));
+    bool found = false;
+    WhenActive(ActiveMenu, [](QWidget& popup) { QTest::keyClick(&popup, Qt::Key_Escape); }, &found);
+    row.open(calculator);
+    // The menu may run after the event returns; give it its turn.
+    QTRY_VERIFY_WITH_TIMEOUT(found, 2000);
+    EXPECT_TRUE(found) << row.name;
+  }
+}
+
+TEST_F(ShellWindowTest, WindowMenuMinimises) {
+  WindowUnderTest calculator(App(), m_keyboard);
+  calculator.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&calculator));
+  bool found = false;
+  WhenActive(ActiveMenu, [](QWidget& popup) { Choose(popup, QStringLiteral("최소화(&N)")); }, &found);
+  calculator.ShowWindowMenu(calculator.mapToGlobal(kBareFacePoint));
+  EXPECT_TRUE(found);
+  EXPECT_TRUE(calculator.isMinimized());
+}
+
+TEST_F(ShellWindowTest, BothHotSpotsOpenTheConfiguredHomepage) {
+  for (const ControlId id : {IDC_LOGO, IDC_HOMEPAGE}) {
+    m_opened.clear();
+    WindowUnderTest calculator(App(), m_keyboard);
+    calculator.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&calculator));
+    QAbstractButton* spot = calculator.Button(id);
+    ASSERT_NE(spot, nullptr) << id;
+    QTest::mouseClick(spot, Qt::LeftButton);
+    ASSERT_EQ(m_opened.size(), 1U) << id;
+    EXPECT_EQ(m_opened[0], QUrl(QStringLiteral(VARUNO_HOMEPAGE))) << id;
+    EXPECT_TRUE(m_opened[0].path().isEmpty()) << id;
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << id << ": nothing waits for the browser";
+  }
+}
+
+TEST_F(ShellWindowTest, ClosingTheCalculatorEndsTheProgram) {
+  struct Row {
+    const char* name;
+    std::function<void(CCalcDlg&)> close;
+  };
+  const Row rows[] = {
+      {"close button", [](CCalcDlg& c) { QTest::mouseClick(c.Button(IDCANCEL), Qt::LeftButton); }},
+      {"window menu",
+       [this](CCalcDlg& c) {
+         m_menuFound = false;
+         WhenActive(ActiveMenu, [](QWidget& popup) { Choose(popup, QStringLiteral("닫기(&C)")); }, &m_menuFound);
+         QContextMenuEvent event(QContextMenuEvent::Mouse, kBareFacePoint, c.mapToGlobal(kBareFacePoint));
+         QApplication::sendEvent(&c, &event);
+         EXPECT_TRUE(m_menuFound);
+       }},
+      {"the window system's close", [](CCalcDlg& c) { c.close(); }},
+  };
+  for (const Row& row : rows) {
+    bool ranModal = false;
+    App().SetStartupHook([&](CCalcDlg& calculator) {
+      QTimer::singleShot(0, &calculator, [&] {
+        ranModal = calculator.isVisible() && calculator.isModal();
+        row.close(calculator);
+      });
+      // A close that does not end the loop would hang the test.
+      QTimer::singleShot(5000, &calculator, [&] {
+        ADD_FAILURE() << row.name << ": the calculator did not close";
+        CloseEverything();
+        calculator.reject();
+      });
+    });
+    EXPECT_FALSE(App().InitInstance()) << row.name;
+    EXPECT_TRUE(ranModal) << row.name;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+      EXPECT_FALSE(window->isVisible()) << row.name << ": " << window->metaObject()->className();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace varuno
