@@ -1,10 +1,27 @@
-// The main window's keyboard handling. Placeholder until the key filter lands.
+// The main window's keyboard: every key-down bound for the window or one of
+// its controls is looked at first by a key filter, which turns the keys of
+// the key table into queued clicks on the window's buttons; NumLock is set
+// back to its start state before it clicks +/-.
 #include "ccalc_dlg.h"
+
+#include <utility>
+
+#include "key_click_filter.h"
+#include "key_layout_factory.h"
+#include "num_lock.h"
 
 namespace varuno {
 
-void CCalcDlg::InstallKeyboardHook() {}
+void CCalcDlg::InstallKeyboardHook() {
+  KeyClickTargets targets{
+      [this](ControlId id) { return Button(id); },
+      [this] { return Control(IDC_MEMORY_LIST); },
+      [this] { ReassertNumLock(m_nNumLockAtStart); },
+  };
+  // A child of the window: it lives and stops watching with it.
+  new KeyClickFilter(this, std::move(targets), MakeKeyLayout());
+}
 
-void CCalcDlg::ReassertNumLock(int startState) { static_cast<void>(startState); }
+void CCalcDlg::ReassertNumLock(int startState) { RestoreNumLock(m_keyboard, startState); }
 
 }  // namespace varuno

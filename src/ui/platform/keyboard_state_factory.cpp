@@ -1,9 +1,19 @@
 #include "keyboard_state_factory.h"
 
 #include "null_keyboard_state.h"
+#include "x11_display.h"
+#include "xkb_keyboard_state.h"
 
 namespace varuno {
 
-std::unique_ptr<KeyboardState> CreateKeyboardState() { return std::make_unique<NullKeyboardState>(); }
+std::unique_ptr<KeyboardState> CreateKeyboardState() {
+  if (_XDisplay* display = ApplicationX11Display()) {
+    auto state = std::make_unique<XkbKeyboardState>(display);
+    if (state->CanSetNumLock()) {
+      return state;
+    }
+  }
+  return std::make_unique<NullKeyboardState>();
+}
 
 }  // namespace varuno

@@ -7,6 +7,9 @@
 
 namespace varuno {
 
+// XKB's NumLock on X11; on other platforms (Wayland, offscreen) a state that
+// reads 0 and cannot set NumLock, so the calculator leaves it alone there.
+// Needs the QGuiApplication to exist.
 std::unique_ptr<KeyboardState> CreateKeyboardState();
 
 }  // namespace varuno

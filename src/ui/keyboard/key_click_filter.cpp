@@ -1,0 +1,105 @@
+#include "key_click_filter.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+#include <optional>
+
+#include "button_click.h"
+#include "key_table.h"
+#include "key_translation.h"
+#include "virtual_keys.h"
+
+namespace varuno {
+
+namespace {
+
+// Alt combinations are the window system's (menus, window commands); the
+// table never looks at them. AltGr as Ctrl+Alt types characters and is
+// looked at.
+bool IsSystemKey(const QKeyEvent& key) {
+  const Qt::KeyboardModifiers modifiers = key.modifiers();
+  return modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier);
+}
+
+bool IsWithin(const QWidget* target, const QWidget* control) {
+  return control != nullptr && (target == control || control->isAncestorOf(target));
+}
+
+}  // namespace
+
+KeyClickFilter::KeyClickFilter(QWidget* window, KeyClickTargets targets,
+                               std::unique_ptr<KeyLayout> layout)
+    : QObject(window), m_window(window), m_targets(std::move(targets)), m_layout(std::move(layout)) {
+  if (QCoreApplication* application = QCoreApplication::instance()) {
+    application->installEventFilter(this);
+  }
+}
+
+KeyClickFilter::~KeyClickFilter() {
+  if (QCoreApplication* application = QCoreApplication::instance()) {
+    application->removeEventFilter(this);
+  }
+}
+
+bool KeyClickFilter::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::KeyPress && type != QEvent::KeyRelease) {
+    return false;
+  }
+  // Key events reach the window's QWindow first and then the widget with
+  // the focus; only the widget delivery is looked at.
+  auto* target = qobject_cast<QWidget*>(watched);
+  if (target == nullptr || m_window == nullptr || target->window() != m_window) {
+    return false;
+  }
+  const auto& key = static_cast<const QKeyEvent&>(*event);
+  if (IsSystemKey(key)) {
+    return false;
+  }
+  const int virtualKey = TranslateKey(key, m_layout.get());
+  if (type == QEvent::KeyRelease) {
+    OnKeyUp(key, virtualKey);
+    return false;
+  }
+  return OnKeyDown(target, key, virtualKey);
+}
+
+bool KeyClickFilter::OnKeyDown(QWidget* target, const QKeyEvent& key, int virtualKey) {
+  const std::optional<KeyBinding> binding = FindKey(virtualKey);
+  if (!binding) {
+    return false;
+  }
+  if (binding->rule == KeyRule::MemoryListFocused && !IsWithin(target, m_targets.memoryList())) {
+    return false;
+  }
+  if (binding->rule == KeyRule::NumLockFirst) {
+    if (!key.isAutoRepeat()) {
+      m_numLockHeld = true;
+    }
+    m_targets.reassertNumLock();
+  }
+  if (QAbstractButton* button = m_targets.button(binding->button)) {
+    QueueButtonClick(button);
+    return true;
+  }
+  // No button: the key goes on as any other. Enter and Esc still stop short
+  // of the dialog itself, whose handling would end it.
+  const bool closesDialog = virtualKey == VK_RETURN || virtualKey == VK_ESCAPE;
+  return closesDialog && target == m_window;
+}
+
+void KeyClickFilter::OnKeyUp(const QKeyEvent& key, int virtualKey) {
+  // XKB unlocks NumLock when the key is released, not when it is pressed:
+  // a press while NumLock is on still shows it on at the key-down and turns
+  // it off at the key-up. So the start state is asserted once more then.
+  // Where the lock changes at the key-down this finds nothing to do.
+  if (virtualKey == VK_NUMLOCK && m_numLockHeld && !key.isAutoRepeat()) {
+    m_numLockHeld = false;
+    m_targets.reassertNumLock();
+  }
+}
+
+}  // namespace varuno

@@ -1,0 +1,13 @@
+// Runs the keyboard tests on the offscreen platform with the C locale.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLocale>
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QLocale::setDefault(QLocale::c());
+  QApplication application(argc, argv);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

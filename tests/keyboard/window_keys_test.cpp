@@ -1,0 +1,301 @@
+// The keyboard on the real main window (offscreen): which button each key
+// clicks, what never clicks, Enter and Esc, Delete and the focus, repeats,
+// and NumLock against a keyboard state set by hand.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "bitmap_button.h"
+#include "ccalc_dlg.h"
+#include "control_id_property.h"
+#include "fake_keyboard_state.h"
+#include "shell_services.h"
+
+namespace varuno {
+namespace {
+
+class FakeShell final : public ShellServices {
+ public:
+  void ShowAbout(QWidget*) override {}
+  void OpenHomepage(const QString&) override {}
+  QString HomepageAddress() const override { return QStringLiteral("https://example.invalid"); }
+};
+
+const Qt::KeyboardModifiers kNone;
+const Qt::KeyboardModifiers kShift = Qt::ShiftModifier;
+const Qt::KeyboardModifiers kKeypad = Qt::KeypadModifier;
+
+struct KeyCase {
+  const char* name;
+  Qt::Key key;
+  Qt::KeyboardModifiers modifiers;
+  int button;  // 0: no button
+};
+
+class WindowKeysTest : public testing::Test {
+ protected:
+  void SetUp() override { Open(test::FakeKeyboardState(0x00)); }
+
+  void Open(const test::FakeKeyboardState& keyboard) {
+    m_window.reset();
+    m_keyboard = keyboard;
+    m_window = std::make_unique<CCalcDlg>(m_shell, m_keyboard);
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    m_spies.clear();
+    for (BitmapButton* button : m_window->m_btnKeys) {
+      ASSERT_NE(button, nullptr);
+      m_spies[ControlIdOf(button)] =
+          std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked);
+    }
+  }
+
+  QWidget* Control(ControlId id) const { return m_window->Control(id); }
+
+  // Puts the focus on a control, types a key at it and lets the queued
+  // clicks run.
+  void Key(ControlId focus, Qt::Key key, Qt::KeyboardModifiers modifiers = kNone) {
+    Control(focus)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    QCoreApplication::processEvents();
+  }
+
+  // Clicks since the last call, by control ID.
+  std::map<int, int> TakeClicks() {
+    std::map<int, int> clicks;
+    for (auto& [id, spy] : m_spies) {
+      if (!spy->isEmpty()) {
+        clicks[id] = static_cast<int>(spy->count());
+      }
+      spy->clear();
+    }
+    return clicks;
+  }
+
+  // Types each key at `focus` and expects it to click its button once, or
+  // nothing at all.
+  void ExpectClicks(ControlId focus, const std::vector<KeyCase>& cases) {
+    TakeClicks();
+    for (const KeyCase& c : cases) {
+      Key(focus, c.key, c.modifiers);
+      const std::map<int, int> expected =
+          c.button == 0 ? std::map<int, int>{} : std::map<int, int>{{c.button, 1}};
+      EXPECT_EQ(TakeClicks(), expected) << c.name;
+    }
+  }
+
+  std::string Display() const { return m_window->DisplayText(); }
+
+  FakeShell m_shell;
+  test::FakeKeyboardState m_keyboard;
+  std::unique_ptr<CCalcDlg> m_window;
+  std::map<int, std::unique_ptr<QSignalSpy>> m_spies;
+};
+
+TEST_F(WindowKeysTest, EveryKeyOfTheTableClicksItsButtonOnce) {
+  const std::vector<KeyCase> cases = {
+      {"Backspace", Qt::Key_Backspace, kNone, IDC_BTN_BACK},
+      {"Enter", Qt::Key_Return, kNone, IDC_BTN_EQUALS},
+      {"keypad Enter", Qt::Key_Enter, kKeypad, IDC_BTN_EQUALS},
+      {"Esc", Qt::Key_Escape, kNone, IDC_BTN_C},
+      {"Delete in the memory list", Qt::Key_Delete, kNone, IDC_BTN_MEM_DEL},
+      {"0", Qt::Key_0, kNone, IDC_BTN_0}, {"keypad 0", Qt::Key_0, kKeypad, IDC_BTN_0},
+      {"1", Qt::Key_1, kNone, IDC_BTN_1}, {"keypad 1", Qt::Key_1, kKeypad, IDC_BTN_1},
+      {"2", Qt::Key_2, kNone, IDC_BTN_2}, {"keypad 2", Qt::Key_2, kKeypad, IDC_BTN_2},
+      {"3", Qt::Key_3, kNone, IDC_BTN_3}, {"keypad 3", Qt::Key_3, kKeypad, IDC_BTN_3},
+      {"4", Qt::Key_4, kNone, IDC_BTN_4}, {"keypad 4", Qt::Key_4, kKeypad, IDC_BTN_4},
+      {"5", Qt::Key_5, kNone, IDC_BTN_5}, {"keypad 5", Qt::Key_5, kKeypad, IDC_BTN_5},
+      {"6", Qt::Key_6, kNone, IDC_BTN_6}, {"keypad 6", Qt::Key_6, kKeypad, IDC_BTN_6},
+      {"7", Qt::Key_7, kNone, IDC_BTN_7}, {"keypad 7", Qt::Key_7, kKeypad, IDC_BTN_7},
+      {"8", Qt::Key_8, kNone, IDC_BTN_8}, {"keypad 8", Qt::Key_8, kKeypad, IDC_BTN_8},
+      {"9", Qt::Key_9, kNone, IDC_BTN_9}, {"keypad 9", Qt::Key_9, kKeypad, IDC_BTN_9},
+      {"keypad *", Qt::Key_Asterisk, kKeypad, IDC_BTN_MUL},
+      {"keypad +", Qt::Key_Plus, kKeypad, IDC_BTN_ADD},
+      {"equals-sign key", Qt::Key_Equal, kNone, IDC_BTN_ADD},
+      {"keypad -", Qt::Key_Minus, kKeypad, IDC_BTN_SUB},
+      {"minus key", Qt::Key_Minus, kNone, IDC_BTN_SUB},
+      {"keypad point", Qt::Key_Period, kKeypad, IDC_BTN_POINT},
+      {"period key", Qt::Key_Period, kNone, IDC_BTN_POINT},
+      {"keypad /", Qt::Key_Slash, kKeypad, IDC_BTN_DIV},
+      {"slash key", Qt::Key_Slash, kNone, IDC_BTN_DIV},
+      {"NumLock", Qt::Key_NumLock, kNone, IDC_BTN_SIGN},
+  };
+  ExpectClicks(IDC_MEMORY_LIST, cases);
+}
+
+TEST_F(WindowKeysTest, ShiftAndCtrlDoNotChangeTheButton) {
+  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+  const std::vector<KeyCase> cases = {
+      {"Shift with 8", Qt::Key_Asterisk, kShift, IDC_BTN_8},
+      {"Shift with 0", Qt::Key_ParenRight, kShift, IDC_BTN_0},
+      {"Shift with the equals-sign key", Qt::Key_Plus, kShift, IDC_BTN_ADD},
+      {"Shift with minus", Qt::Key_Underscore, kShift, IDC_BTN_SUB},
+      {"Shift with period", Qt::Key_Greater, kShift, IDC_BTN_POINT},
+      {"Shift with slash", Qt::Key_Question, kShift, IDC_BTN_DIV},
+      {"Shift with Enter", Qt::Key_Return, kShift, IDC_BTN_EQUALS},
+      {"Shift with Backspace", Qt::Key_Backspace, kShift, IDC_BTN_BACK},
+      {"Ctrl with 8", Qt::Key_8, ctrl, IDC_BTN_8},
+      {"Ctrl with Esc", Qt::Key_Escape, ctrl, IDC_BTN_C},
+  };
+  ExpectClicks(IDC_MEMORY_LIST, cases);
+}
+
+TEST_F(WindowKeysTest, KeysOutsideTheTableClickNothing) {
+  const std::vector<KeyCase> cases = {
+      {"comma", Qt::Key_Comma, kNone, 0},
+      {"Shift with comma", Qt::Key_Less, kShift, 0},
+      {"letter", Qt::Key_A, kNone, 0},
+      {"space", Qt::Key_Space, kNone, 0},
+      {"left arrow", Qt::Key_Left, kNone, 0},
+      {"F1", Qt::Key_F1, kNone, 0},
+      {"keypad 7, NumLock off", Qt::Key_Home, kKeypad, 0},
+      {"keypad 5, NumLock off", Qt::Key_Clear, kKeypad, 0},
+      {"keypad 0, NumLock off", Qt::Key_Insert, kKeypad, 0},
+      {"Alt with 8 belongs to the window system", Qt::Key_8, Qt::AltModifier, 0},
+  };
+  ExpectClicks(IDC_MEMORY_LIST, cases);
+  // Delete, also the keypad's Delete, anywhere but in the memory list.
+  const std::vector<KeyCase> deletes = {
+      {"Delete in the tape", Qt::Key_Delete, kNone, 0},
+      {"keypad point, NumLock off, in the tape", Qt::Key_Delete, kKeypad, 0},
+  };
+  ExpectClicks(IDC_TAPE, deletes);
+  ExpectClicks(IDC_DISPLAY, deletes);
+  EXPECT_EQ(Display(), "0");
+}
+
+TEST_F(WindowKeysTest, KeysOutsideTheTableGetTheStandardHandling) {
+  Control(IDC_MEMORY_LIST)->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), Control(IDC_TAPE));
+}
+
+TEST_F(WindowKeysTest, EnterAndEscClickTheirButtonsAndNeverCloseTheWindow) {
+  for (const Qt::Key key : {Qt::Key_1, Qt::Key_2, Qt::Key_Plus, Qt::Key_3}) {
+    Key(IDC_MEMORY_LIST, key, key == Qt::Key_Plus ? kKeypad : kNone);
+  }
+  Key(IDC_MEMORY_LIST, Qt::Key_Return);
+  EXPECT_EQ(Display(), "15");
+  Key(IDC_TAPE, Qt::Key_Escape);
+  EXPECT_EQ(Display(), "0");
+  Key(IDC_DISPLAY, Qt::Key_Enter, kKeypad);
+  Key(IDC_DISPLAY, Qt::Key_Escape);
+  EXPECT_TRUE(m_window->isVisible());
+  EXPECT_EQ(m_window->result(), 0);
+}
+
+TEST_F(WindowKeysTest, KeysActWhicheverControlHasTheFocus) {
+  for (const ControlId focus : {IDC_MEMORY_LIST, IDC_TAPE, IDC_DISPLAY, IDC_BTN_5, IDC_LOGO}) {
+    Key(focus, Qt::Key_7);
+    EXPECT_EQ(TakeClicks(), (std::map<int, int>{{IDC_BTN_7, 1}})) << focus;
+  }
+}
+
+TEST_F(WindowKeysTest, TheClickIsQueuedAndGoesThroughTheButtonAsAMouseClickWould) {
+  QAbstractButton* seven = m_window->Button(IDC_BTN_7);
+  Control(IDC_MEMORY_LIST)->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
+  // Nothing has run inside the key handling.
+  EXPECT_TRUE(TakeClicks().empty());
+  EXPECT_EQ(Display(), "0");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(TakeClicks(), (std::map<int, int>{{IDC_BTN_7, 1}}));
+  EXPECT_EQ(Display(), "7");
+  EXPECT_TRUE(seven->hasFocus());
+  EXPECT_TRUE(seven->isDown());
+  EXPECT_TRUE(QTest::qWaitFor([seven] { return !seven->isDown(); }, 1000));
+  // A disabled button ignores the key, as it ignores the mouse.
+  seven->setEnabled(false);
+  Key(IDC_MEMORY_LIST, Qt::Key_7);
+  EXPECT_TRUE(TakeClicks().empty());
+  EXPECT_TRUE(Control(IDC_MEMORY_LIST)->hasFocus());
+}
+
+TEST_F(WindowKeysTest, DeleteClicksOnlyWhileTheMemoryListHasTheFocus) {
+  QAbstractButton* add = m_window->Button(IDC_BTN_MEM_ADD);
+  for (const Qt::Key digit : {Qt::Key_5, Qt::Key_6}) {
+    Key(IDC_MEMORY_LIST, digit);
+    add->click();
+  }
+  TakeClicks();
+  auto* list = Control(IDC_MEMORY_LIST);
+  Key(IDC_MEMORY_LIST, Qt::Key_Delete);
+  EXPECT_EQ(TakeClicks(), (std::map<int, int>{{IDC_BTN_MEM_DEL, 1}}));
+  // The clicked button took the focus: a second Delete is not the list's.
+  EXPECT_EQ(QApplication::focusWidget(), m_window->Button(IDC_BTN_MEM_DEL));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(TakeClicks().empty());
+  // Back in the list, the keypad's Delete (point with NumLock off) works too.
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Delete, kKeypad);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(TakeClicks(), (std::map<int, int>{{IDC_BTN_MEM_DEL, 1}}));
+}
+
+TEST_F(WindowKeysTest, EveryRepeatedKeyDownClicksAgain) {
+  Control(IDC_MEMORY_LIST)->setFocus();
+  QWidget* target = QApplication::focusWidget();
+  // Repeats sent faster than any click can run are not merged.
+  for (int i = 0; i < 3; ++i) {
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"), i > 0);
+    QApplication::sendEvent(target, &repeat);
+  }
+  QCoreApplication::processEvents();
+  EXPECT_EQ(TakeClicks(), (std::map<int, int>{{IDC_BTN_7, 3}}));
+  EXPECT_EQ(Display(), "777");
+}
+
+struct NumLockCase {
+  const char* name;
+  int startByte;      // when the window was constructed
+  int byteAtKeyDown;  // as the NumLock key-down finds it
+  int byteAtKeyUp;    // as the key-up finds it; -1: as the key-down left it
+  bool canSet;
+  std::vector<bool> requests;
+};
+
+TEST_F(WindowKeysTest, NumLockSetsTheStartStateBackAndClicksSignOnce) {
+  const NumLockCase cases[] = {
+      {"start on, the press turned it off", 0x01, 0x00, -1, true, {true}},
+      {"start off, the press turned it on", 0x00, 0x01, -1, true, {false}},
+      {"start on, changed elsewhere, the press turned it on", 0x01, 0x01, -1, true, {}},
+      {"start off, changed elsewhere, the press turned it off", 0x00, 0x00, -1, true, {}},
+      {"start on, turned off only at the release", 0x01, 0x81, 0x00, true, {true}},
+      {"start off, changed elsewhere, still on at the press", 0x00, 0x81, -1, true, {false}},
+      {"start off with the key held at start", 0x80, 0x01, -1, true, {false}},
+      {"a platform that cannot set NumLock", 0x00, 0x01, -1, false, {}},
+  };
+  for (const NumLockCase& c : cases) {
+    Open(test::FakeKeyboardState(c.startByte, c.canSet));
+    Key(IDC_MEMORY_LIST, Qt::Key_5);
+    TakeClicks();
+    QWidget* target = QApplication::focusWidget();
+    m_keyboard.SetByte(c.byteAtKeyDown);
+    QTest::keyPress(target, Qt::Key_NumLock);
+    QCoreApplication::processEvents();
+    if (c.byteAtKeyUp >= 0) {
+      m_keyboard.SetByte(c.byteAtKeyUp);
+    }
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_NumLock);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_keyboard.Requests(), c.requests) << c.name;
+    if (c.canSet) {
+      EXPECT_EQ(m_keyboard.On(), (c.startByte & 0x01) != 0) << c.name;
+    }
+    EXPECT_EQ(TakeClicks(), (std::map<int, int>{{IDC_BTN_SIGN, 1}})) << c.name;
+    EXPECT_EQ(Display(), "-5") << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace varuno
