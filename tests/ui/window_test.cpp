@@ -6,9 +6,11 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRegion>
+#include <QTimer>
 #include <QWindow>
 
 #include <array>
+#include <functional>
 
 #include "art_resources.h"
 #include "tape_view.h"
@@ -214,6 +216,38 @@ TEST_F(WindowTest, RoutesWindowCommandsAndDropsUnknownOnes) {
   window->OnCommand(BN_CLICKED, IDCANCEL);
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(window->result(), QDialog::Rejected);
+}
+
+// Runs `action` and returns how many window menus opened meanwhile (each is
+// closed again at once).
+int WindowMenusOpenedBy(const std::function<void()>& action) {
+  int opened = 0;
+  QTimer closer;
+  closer.setInterval(5);
+  QObject::connect(&closer, &QTimer::timeout, &closer, [&opened] {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      opened += popup->objectName() == QStringLiteral("windowMenu") ? 1 : 0;
+      popup->close();
+    }
+  });
+  closer.start();
+  action();
+  QTest::qWait(30);
+  return opened;
+}
+
+TEST_F(WindowTest, OpensTheWindowMenuFromTheBareFaceAndAltSpaceOnly) {
+  QWindow* handle = window->windowHandle();
+  EXPECT_EQ(WindowMenusOpenedBy([handle] { QTest::mouseClick(handle, Qt::RightButton, {}, QPoint(5, 300)); }), 1);
+  // The offscreen platform does not give the activation back when a popup closes.
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  EXPECT_EQ(WindowMenusOpenedBy([handle] { QTest::keyClick(handle, Qt::Key_Space, Qt::AltModifier); }), 1);
+  // The tape, the display and a hot spot are not bare face.
+  for (const QPoint control : {QPoint(60, 200), QPoint(300, 150), QPoint(200, 40)}) {
+    EXPECT_EQ(WindowMenusOpenedBy([handle, control] { QTest::mouseClick(handle, Qt::RightButton, {}, control); }), 0)
+        << control.x() << "," << control.y();
+  }
 }
 
 // Not a check: VARUNO_UI_SCREENSHOT=<file.png> saves the window after a short
