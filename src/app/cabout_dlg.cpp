@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "dialog_units.h"
 #include "ui_fonts.h"
 
@@ -13,11 +15,26 @@ namespace varuno {
 namespace {
 
 constexpr int kIconSize = 32;
-
-QRect UnitRect(const AboutControl& control) { return QRect(control.x, control.y, control.cx, control.cy); }
-
 // The box's narrowest margin: the icon's distance from the left edge.
 constexpr int kMarginUnits = 13;
+
+// Every control lies inside the box, and exactly one is the OK button (ID 1).
+constexpr bool TemplateIsSound() {
+  int okButtons = 0;
+  for (const AboutControl& control : kAboutControls) {
+    if (control.x < 0 || control.y < 0 || control.x + control.cx > kAboutWidthUnits ||
+        control.y + control.cy > kAboutHeightUnits) {
+      return false;
+    }
+    if (control.kind == AboutControlKind::OkButton) {
+      okButtons += control.id == 1 ? 1 : 2;
+    }
+  }
+  return okButtons == 1;
+}
+static_assert(TemplateIsSound());
+
+QRect UnitRect(const AboutControl& control) { return QRect(control.x, control.y, control.cx, control.cy); }
 
 // A text line keeps its place and height. Where the text (a long host name)
 // is wider than its template box, the box grows to the right up to the
@@ -28,8 +45,8 @@ void PlaceText(QLabel& label, const QString& text, QRect pixels, int widest) {
   const int needed = metrics.horizontalAdvance(text);
   QString shown = text;
   if (needed > pixels.width()) {
-    widest = widest > pixels.width() ? widest : pixels.width();
-    pixels.setWidth(needed < widest ? needed : widest);
+    widest = std::max(widest, pixels.width());
+    pixels.setWidth(std::min(needed, widest));
     if (needed > widest) {
       shown = metrics.elidedText(text, Qt::ElideMiddle, widest);
       label.setToolTip(text);

@@ -31,6 +31,10 @@ constexpr std::array<WindowMenuItem, 4> kWindowMenu{{
     {WindowMenuKind::Command, ABOUT_SYSCOMMAND, "VarunoCalc 정보(&A)...", nullptr},
 }};
 
+// The About item comes last, after a separator.
+static_assert(kWindowMenu.back().command == ABOUT_SYSCOMMAND &&
+              kWindowMenu[kWindowMenu.size() - 2].kind == WindowMenuKind::Separator);
+
 // The command values the menu's actions carry.
 constexpr const char kCommandProperty[] = "varunoSysCommand";
 
