@@ -1,11 +1,8 @@
 #include "ccalc_app.h"
 
-#include <QIcon>
-
 #include <memory>
 #include <utility>
 
-#include "art_resources.h"
 #include "cabout_dlg.h"
 #include "ccalc_dlg.h"
 #include "platform/keyboard_state_factory.h"
@@ -22,8 +19,6 @@ CCalcApp::CCalcApp(int& argc, char** argv) : QApplication(argc, argv), m_openUrl
   setOrganizationDomain(QStringLiteral("varuno.kr"));
   // Ties the windows to the installed desktop entry (taskbar icon, Wayland app id).
   setDesktopFileName(QStringLiteral("kr.varuno.VarunoCalc"));
-  // Every window of the program, the About box included, shows the icon.
-  setWindowIcon(ApplicationIcon());
 }
 
 CCalcApp::~CCalcApp() = default;

@@ -106,6 +106,7 @@ TEST_F(ShellWindowTest, AboutBoxOpensFromTitleButtonAndWindowMenu) {
     QPointer<QWidget> parent;
     QPoint offset;
     QStringList texts;
+    bool hasIcon = false;
     WhenActive(
         ActiveAbout,
         [&](QWidget& about) {
@@ -113,6 +114,7 @@ TEST_F(ShellWindowTest, AboutBoxOpensFromTitleButtonAndWindowMenu) {
           offset = about.geometry().center() - calculator.geometry().center();
           for (const QLabel* label : about.findChildren<QLabel*>()) {
             texts << label->text();
+            hasIcon = hasIcon || !label->pixmap().isNull();
           }
           about.close();
         },
@@ -123,6 +125,7 @@ TEST_F(ShellWindowTest, AboutBoxOpensFromTitleButtonAndWindowMenu) {
     EXPECT_LE(offset.manhattanLength(), 2) << row.name << ": centred on the calculator";
     EXPECT_TRUE(texts.contains(QStringLiteral("바루노 계산기  버전 1.0"))) << row.name;
     EXPECT_TRUE(texts.contains(hostLine)) << row.name;
+    EXPECT_TRUE(hasIcon) << row.name << ": the application icon";
     EXPECT_TRUE(calculator.isVisible()) << row.name << ": the calculator stays open";
   }
 }
