@@ -12,6 +12,8 @@
 #include <QShortcut>
 #include <QString>
 
+#include <cstdint>
+
 #include "art_resources.h"
 #include "control_id_property.h"
 #include "display_view.h"
@@ -72,7 +74,6 @@ CCalcDlg::CCalcDlg(ShellServices& shell, KeyboardState& keyboard, QWidget* paren
       m_memory(*this),
       m_drag(std::make_unique<WindowDrag>(*this)) {
   setFixedSize(kWindowWidth, kWindowHeight);
-  setSizeGripEnabled(false);
   CreateTemplateControls();
   OnInitDialog();
   CenterOnWorkArea();

@@ -8,7 +8,6 @@ DisplayView::DisplayView(QWidget* parent) : QLineEdit(parent) {
   setReadOnly(true);
   setFrame(false);
   setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  setContextMenuPolicy(Qt::DefaultContextMenu);
 }
 
 void DisplayView::focusInEvent(QFocusEvent* event) {

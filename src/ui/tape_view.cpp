@@ -29,7 +29,6 @@ TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent) {
   setTabChangesFocus(true);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setContextMenuPolicy(Qt::DefaultContextMenu);
 }
 
 void TapeView::ApplyUpdate(const TapeUpdate& update) {
