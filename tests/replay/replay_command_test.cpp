@@ -36,45 +36,27 @@ constexpr auto kBad = ReplayKind::Bad;
 INSTANTIATE_TEST_SUITE_P(
     Lines, ReplayLineTest,
     testing::Values(
-        LineCase{"", ReplayKind::Skip, 0}, LineCase{" \t\r", ReplayKind::Skip, 0},
-        LineCase{"#", ReplayKind::Skip, 0}, LineCase{"# 1008 select x", ReplayKind::Skip, 0},
-        LineCase{"1008", ReplayKind::Click, 1008}, LineCase{" 1008\t\r", ReplayKind::Click, 1008},
-        LineCase{"2", ReplayKind::Click, 2}, LineCase{"01038", ReplayKind::Click, 1038},
-        LineCase{"select 0", ReplayKind::Select, 0}, LineCase{"select -1", ReplayKind::Select, -1},
+        LineCase{" \t\r", ReplayKind::Skip, 0}, LineCase{"# 1008 select x", ReplayKind::Skip, 0},
+        LineCase{" 1008\t\r", ReplayKind::Click, 1008}, LineCase{"01038", ReplayKind::Click, 1038},
         LineCase{"select \t 7 \r", ReplayKind::Select, 7},
-        LineCase{"select 2147483647", ReplayKind::Select, 2147483647},
         LineCase{"select -2147483648", ReplayKind::Select, -2147483647 - 1},
         LineCase{"focus-display", ReplayKind::FocusDisplay, 0},
         LineCase{"blur-display\r", ReplayKind::BlurDisplay, 0},
-        // Numbers that are no control.
-        LineCase{"0", kBad, 0}, LineCase{"1", kBad, 0}, LineCase{"-2", kBad, 0},
-        LineCase{"1005", kBad, 0}, LineCase{"1039", kBad, 0},
-        LineCase{"66544", kBad, 0},  // 1008 + 65536 must not wrap to 1008
+        // Numbers that are no control; 1008 + 65536 must not wrap to 1008.
+        LineCase{"1005", kBad, 0}, LineCase{"66544", kBad, 0},
         LineCase{"99999999999999999999", kBad, 0},
-        // Junk after or inside a command.
-        LineCase{"1008 1009", kBad, 0}, LineCase{"1008x", kBad, 0}, LineCase{"+1008", kBad, 0},
-        LineCase{"1008 # note", kBad, 0}, LineCase{"focus-display 1", kBad, 0},
-        LineCase{"blur-display x", kBad, 0},
+        // Junk after or inside a command; words are case-sensitive.
+        LineCase{"1008x", kBad, 0}, LineCase{"+1008", kBad, 0}, LineCase{"1008 # note", kBad, 0},
+        LineCase{"focus-display 1", kBad, 0}, LineCase{"Select 1", kBad, 0},
         // select without a usable row number.
-        LineCase{"select", kBad, 0}, LineCase{"select  \r", kBad, 0},
-        LineCase{"select x", kBad, 0}, LineCase{"select 1x", kBad, 0},
-        LineCase{"select 1 2", kBad, 0}, LineCase{"select +1", kBad, 0},
-        LineCase{"select -", kBad, 0}, LineCase{"select 0x10", kBad, 0},
-        LineCase{"select 2147483648", kBad, 0}, LineCase{"select -2147483649", kBad, 0},
-        LineCase{"select1", kBad, 0},
-        // Unknown words; words are case-sensitive.
-        LineCase{"click", kBad, 0}, LineCase{"Select 1", kBad, 0},
-        LineCase{"FOCUS-DISPLAY", kBad, 0}, LineCase{"focus-display-x", kBad, 0}));
+        LineCase{"select", kBad, 0}, LineCase{"select 1x", kBad, 0}, LineCase{"select +1", kBad, 0},
+        LineCase{"select 2147483648", kBad, 0}, LineCase{"select1", kBad, 0}));
 
 TEST(ReplayLineTest, EveryControlOfTheWindowIsAClickAndNoOtherNumberIs) {
-  int accepted = 0;
-  for (int id = 0; id <= 1100; ++id) {
-    const ReplayCommand command = ParseReplayLine(std::to_string(id));
-    const bool click = command.kind == ReplayKind::Click;
-    EXPECT_EQ(click, IsMainWindowControl(id)) << id;
-    accepted += click ? 1 : 0;
+  for (int id = -2; id <= 1100; ++id) {
+    EXPECT_EQ(ParseReplayLine(std::to_string(id)).kind == ReplayKind::Click, IsMainWindowControl(id))
+        << id;
   }
-  EXPECT_EQ(accepted, 1 + 38 - 7);  // the close button and 1001..1038 less the unused seven
 }
 
 TEST(ReplayLineTest, MessagesQuoteTheLineSafelyAndShortly) {

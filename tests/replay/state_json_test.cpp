@@ -24,19 +24,14 @@ TEST_P(JsonEscapeTest, Escapes) { EXPECT_EQ(JsonEscape(GetParam().text), GetPara
 INSTANTIATE_TEST_SUITE_P(
     Texts, JsonEscapeTest,
     testing::Values(
-        EscapeCase{"", ""}, EscapeCase{"1,234.5", "1,234.5"},
         EscapeCase{"a\"b\\c/", "a\\\"b\\\\c/"},
-        EscapeCase{"  12\r\n", "  12\\r\\n"},
-        EscapeCase{"\t\b\f", "\\t\\b\\f"},
-        EscapeCase{std::string("\0\x01\x1f\x7f", 4), "\\u0000\\u0001\\u001f\\u007f"},
+        EscapeCase{std::string("\r\n\t\b\f\0\x1f\x7f", 8), "\\r\\n\\t\\b\\f\\u0000\\u001f\\u007f"},
         // Well-formed UTF-8 passes unchanged.
-        EscapeCase{"합계 ＋ ━ ×", "합계 ＋ ━ ×"}, EscapeCase{"\xf0\x9f\x98\x80", "\xf0\x9f\x98\x80"},
+        EscapeCase{"합계 ━ \xf0\x9f\x98\x80", "합계 ━ \xf0\x9f\x98\x80"},
         // Anything else becomes U+FFFD, one per byte that cannot be read.
-        EscapeCase{"\xff", "\\ufffd"}, EscapeCase{"a\x80z", "a\\ufffdz"},
-        EscapeCase{"\xed\x95", "\\ufffd\\ufffd"},              // cut short at the end
-        EscapeCase{"\xed\x95" "1", "\\ufffd\\ufffd" "1"},     // cut short inside
+        EscapeCase{"a\x80z", "a\\ufffdz"},
+        EscapeCase{"\xed\x95" "1", "\\ufffd\\ufffd" "1"},     // cut short
         EscapeCase{"\xc0\xaf", "\\ufffd\\ufffd"},              // overlong
-        EscapeCase{"\xe0\x80\xaf", "\\ufffd\\ufffd\\ufffd"},   // overlong
         EscapeCase{"\xed\xa0\x80", "\\ufffd\\ufffd\\ufffd"},   // surrogate
         EscapeCase{"\xf4\x90\x80\x80", "\\ufffd\\ufffd\\ufffd\\ufffd"}));  // beyond U+10FFFF
 
