@@ -32,14 +32,9 @@ TEST(VirtualKeyFromKeysyms, TakesKeypadKeysByWhatTheySendAndOtherKeysUnshifted) 
       {"8 key of AZERTY, unshifted underscore", XK_underscore, XK_underscore, XK_8, VK_0 + 8},
       {"0 key of AZERTY with Shift", XK_0, XK_agrave, XK_0, VK_0 + 0},
       {"equals-sign key", XK_equal, XK_equal, XK_plus, VK_OEM_PLUS},
-      {"Shift with the equals-sign key", XK_plus, XK_equal, XK_plus, VK_OEM_PLUS},
       {"plus key of a German layout, shifted", XK_asterisk, XK_plus, XK_asterisk, VK_OEM_PLUS},
-      {"Shift with slash", XK_question, XK_slash, XK_question, VK_OEM_2},
       {"letter with Shift", XK_Q, XK_q, XK_Q, VK_A + ('Q' - 'A')},
-      {"Cyrillic letter", XK_Cyrillic_ef, XK_Cyrillic_ef, XK_Cyrillic_EF, kNoVirtualKey},
       {"Hangul key", XK_Hangul, XK_Hangul, kNone, kNoVirtualKey},
-      {"Delete", XK_Delete, XK_Delete, kNone, VK_DELETE},
-      {"NumLock", XK_Num_Lock, XK_Num_Lock, kNone, VK_NUMLOCK},
       {"keypad 7, NumLock on", XK_KP_7, XK_KP_Home, XK_KP_7, VK_NUMPAD0 + 7},
       {"keypad 7, NumLock off", XK_KP_Home, XK_KP_Home, XK_KP_7, VK_HOME},
       {"keypad point, NumLock on", XK_KP_Decimal, XK_KP_Delete, XK_KP_Decimal, VK_DECIMAL},
@@ -48,7 +43,6 @@ TEST(VirtualKeyFromKeysyms, TakesKeypadKeysByWhatTheySendAndOtherKeysUnshifted) 
        VK_DECIMAL},
       {"separate keypad comma key", XK_KP_Separator, XK_KP_Separator, XK_KP_Separator,
        VK_SEPARATOR},
-      {"keypad Enter", XK_KP_Enter, XK_KP_Enter, kNone, VK_RETURN},
   };
   for (const SymbolCase& c : cases) {
     EXPECT_EQ(VirtualKeyFromKeysyms(c.produced, c.level0, c.level1), c.expected) << c.name;
@@ -65,11 +59,9 @@ struct QtKeyCase {
 TEST(VirtualKeyFromQtKey, TellsTheKeypadApartWhereTheWindowTestsDoNotReach) {
   const QtKeyCase cases[] = {
       {"keypad point of a comma layout", Qt::Key_Comma, Qt::KeypadModifier, VK_DECIMAL},
-      {"comma", Qt::Key_Comma, Qt::NoModifier, VK_OEM_COMMA},
       {"keypad star", Qt::Key_Asterisk, Qt::KeypadModifier, VK_MULTIPLY},
       {"NumLock flagged as keypad", Qt::Key_NumLock, Qt::KeypadModifier, VK_NUMLOCK},
       {"keypad equals has no PC key", Qt::Key_Equal, Qt::KeypadModifier, kNoVirtualKey},
-      {"Hangul key", Qt::Key_Hangul, Qt::NoModifier, kNoVirtualKey},
   };
   for (const QtKeyCase& c : cases) {
     EXPECT_EQ(VirtualKeyFromQtKey(c.key, c.modifiers), c.expected) << c.name;
