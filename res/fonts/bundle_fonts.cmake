@@ -28,5 +28,8 @@ function(varuno_bundle_fonts target)
   endforeach()
   configure_file(${PROJECT_SOURCE_DIR}/res/fonts/NOTICE.txt ${bundle_dir}/NOTICE.txt COPYONLY)
   list(APPEND files ${bundle_dir}/NOTICE.txt)
-  qt_add_resources(${target} varuno_fonts PREFIX /varuno/fonts BASE ${bundle_dir} FILES ${files})
+  # Uncompressed, so the fonts are registered in place from the program image
+  # (TrueType compresses poorly anyway).
+  qt_add_resources(${target} varuno_fonts PREFIX /varuno/fonts BASE ${bundle_dir}
+                   OPTIONS --no-compress FILES ${files})
 endfunction()
