@@ -1,6 +1,10 @@
 #include "art_resources.h"
 
-#include <QSize>
+#include <QByteArray>
+#include <QImage>
+#include <QImageReader>
+
+#include <utility>
 
 namespace varuno {
 
@@ -12,21 +16,46 @@ QString ArtResourcePath(int resourceId, int scale) {
   return path + QStringLiteral(".bmp");
 }
 
+namespace {
+
+// Every picture is one Qt decodes itself: naming the format and turning off
+// detection keeps the reader from loading each image format plugin to ask
+// whether it knows the data better.
+QImage ReadBuiltInFormat(const QString& path, const QByteArray& format) {
+  QImageReader reader(path, format);
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
+}
+
+}  // namespace
+
+QPixmap LoadArtPicture(int resourceId, int scale) {
+  QImage image = ReadBuiltInFormat(ArtResourcePath(resourceId, scale), QByteArrayLiteral("bmp"));
+  if (image.isNull()) {
+    return {};
+  }
+  image.setDevicePixelRatio(scale);
+  return QPixmap::fromImage(std::move(image));
+}
+
 QPixmap LoadArtPixmap(int resourceId, qreal devicePixelRatio) {
   if (devicePixelRatio > 1.0) {
-    QPixmap sharp(ArtResourcePath(resourceId, 2));
+    QPixmap sharp = LoadArtPicture(resourceId, 2);
     if (!sharp.isNull()) {
-      sharp.setDevicePixelRatio(2.0);
       return sharp;
     }
   }
-  return QPixmap(ArtResourcePath(resourceId, 1));
+  return LoadArtPicture(resourceId, 1);
 }
 
 QIcon ApplicationIcon() {
   QIcon icon;
   for (const int size : {16, 32, 48}) {
-    icon.addFile(QStringLiteral(":/varuno/art/icon-%1.png").arg(size), QSize(size, size));
+    const QImage image =
+        ReadBuiltInFormat(QStringLiteral(":/varuno/art/icon-%1.png").arg(size), QByteArrayLiteral("png"));
+    if (!image.isNull()) {
+      icon.addPixmap(QPixmap::fromImage(image));
+    }
   }
   return icon;
 }

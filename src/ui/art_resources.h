@@ -14,6 +14,9 @@ inline constexpr int kIconGroupId = 128;
 
 // The resource path of a bitmap at scale 1 or 2.
 QString ArtResourcePath(int resourceId, int scale);
+// The bitmap at exactly scale 1 or 2, marked with that device pixel ratio;
+// null if missing.
+QPixmap LoadArtPicture(int resourceId, int scale);
 // A bitmap for a screen of the given device pixel ratio: the 2x picture
 // (marked with ratio 2) above ratio 1, else the 1x one. Null if missing.
 QPixmap LoadArtPixmap(int resourceId, qreal devicePixelRatio);

@@ -14,42 +14,57 @@ BitmapButton::BitmapButton(QWidget* parent) : QAbstractButton(parent) {
 }
 
 bool BitmapButton::LoadBitmaps(int upResource, int downResource) {
-  const auto load = [](int resource, int scale) {
-    QPixmap pixmap(ArtResourcePath(resource, scale));
-    pixmap.setDevicePixelRatio(scale);
-    return pixmap;
-  };
-  SetPictures(load(upResource, 1), load(downResource, 1), load(upResource, 2),
-              load(downResource, 2));
-  return !m_up.normal.isNull();
+  m_up = Picture(upResource);
+  m_down = Picture(downResource);
+  update();
+  return !m_up.Normal().isNull();
 }
 
 void BitmapButton::SetPictures(const QPixmap& up, const QPixmap& down, const QPixmap& up2x,
                                const QPixmap& down2x) {
-  m_up = Picture{up, up2x};
-  m_down = Picture{down, down2x};
-  // A 2x picture that does not match its 1x picture would change the
-  // button's size on a dense screen; such a picture is not used.
-  for (Picture* picture : {&m_up, &m_down}) {
-    if (!picture->dense.isNull() &&
-        picture->dense.deviceIndependentSize() != QSizeF(picture->normal.size())) {
-      picture->dense = QPixmap();
-    }
-  }
+  m_up = Picture(up, up2x);
+  m_down = Picture(down, down2x);
   update();
 }
 
 void BitmapButton::SizeToContent() { resize(sizeHint()); }
 
-QSize BitmapButton::sizeHint() const { return m_up.normal.size(); }
+QSize BitmapButton::sizeHint() const { return m_up.Normal().size(); }
+
+BitmapButton::Picture::Picture(const QPixmap& normal, const QPixmap& dense) : m_normal(normal), m_dense(dense) {
+  DropMismatchedDense();
+}
+
+const QPixmap& BitmapButton::Picture::Normal() const {
+  if (!m_normalLoaded) {
+    m_normalLoaded = true;
+    m_normal = LoadArtPicture(m_resource, 1);
+  }
+  return m_normal;
+}
 
 const QPixmap& BitmapButton::Picture::At(qreal devicePixelRatio) const {
-  return devicePixelRatio > 1.0 && !dense.isNull() ? dense : normal;
+  const QPixmap& normal = Normal();
+  if (devicePixelRatio <= 1.0) {
+    return normal;
+  }
+  if (!m_denseLoaded) {
+    m_denseLoaded = true;
+    m_dense = LoadArtPicture(m_resource, 2);
+    DropMismatchedDense();
+  }
+  return m_dense.isNull() ? normal : m_dense;
+}
+
+void BitmapButton::Picture::DropMismatchedDense() const {
+  if (!m_dense.isNull() && m_dense.deviceIndependentSize() != QSizeF(m_normal.size())) {
+    m_dense = QPixmap();
+  }
 }
 
 const QPixmap& BitmapButton::CurrentPicture(qreal devicePixelRatio) const {
   // The down picture while held; a button without one stays on its up picture.
-  const Picture& picture = isDown() && !m_down.normal.isNull() ? m_down : m_up;
+  const Picture& picture = isDown() && !m_down.Normal().isNull() ? m_down : m_up;
   return picture.At(devicePixelRatio);
 }
 

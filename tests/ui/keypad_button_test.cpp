@@ -9,6 +9,8 @@
 #include <QWidget>
 
 #include "bitmap_button.h"
+#include "button_table.h"
+#include "keypad_pictures.h"
 
 namespace varuno {
 namespace {
@@ -111,6 +113,50 @@ TEST_F(BitmapButtonTest, IgnoresADensePictureOfTheWrongSize) {
   m_button->setDown(true);
   EXPECT_EQ(m_button->CurrentPicture(2.0).toImage().pixelColor(0, 0), kDown);
   m_button->setDown(false);
+}
+
+// Pictures from the resources are decoded on first use; whichever is asked
+// for first, at whatever ratio, each state still gives its own picture, and
+// a screen that turns dense later gets the 2x ones.
+TEST(BitmapButtonResourceTest, GivesEveryPictureWhenFirstAskedAtAnyRatio) {
+  const ButtonRow& row = ButtonTable()[0];
+  struct Step {
+    qreal ratio;
+    bool held;
+    int resource;
+    int scale;
+  };
+  const Step orders[][3] = {
+      {{1.0, true, row.downPicture, 1}, {1.0, false, row.upPicture, 1}, {2.0, true, row.downPicture, 2}},
+      {{2.0, true, row.downPicture, 2}, {1.0, true, row.downPicture, 1}, {2.0, false, row.upPicture, 2}},
+      {{1.0, false, row.upPicture, 1}, {2.0, false, row.upPicture, 2}, {1.0, true, row.downPicture, 1}},
+  };
+  for (const auto& order : orders) {
+    BitmapButton button;
+    ASSERT_TRUE(button.LoadBitmaps(row.upPicture, row.downPicture));
+    EXPECT_EQ(button.sizeHint(), test::ExpectedBitmaps().at(row.upPicture));
+    for (const Step& step : order) {
+      SCOPED_TRACE(testing::Message() << "ratio " << step.ratio << (step.held ? " held" : " up"));
+      button.setDown(step.held);
+      QImage picture = button.CurrentPicture(step.ratio).toImage().convertToFormat(QImage::Format_RGB32);
+      EXPECT_EQ(picture.devicePixelRatio(), step.scale);
+      picture.setDevicePixelRatio(1.0);
+      EXPECT_EQ(picture, test::ArtImage(step.resource, step.scale));
+    }
+  }
+}
+
+TEST(BitmapButtonResourceTest, MissingPicturesLeaveTheButtonWithoutAreaOrOnItsUpPicture) {
+  const ButtonRow& row = ButtonTable()[0];
+  BitmapButton noUp;
+  EXPECT_FALSE(noUp.LoadBitmaps(146, row.downPicture));  // 146 is no bitmap
+  EXPECT_TRUE(noUp.sizeHint().isEmpty());
+  BitmapButton noDown;
+  ASSERT_TRUE(noDown.LoadBitmaps(row.upPicture, 159));
+  noDown.setDown(true);
+  QImage held = noDown.CurrentPicture(2.0).toImage().convertToFormat(QImage::Format_RGB32);
+  held.setDevicePixelRatio(1.0);
+  EXPECT_EQ(held, test::ArtImage(row.upPicture, 2));
 }
 
 }  // namespace
