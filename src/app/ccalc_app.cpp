@@ -6,6 +6,7 @@
 #include "cabout_dlg.h"
 #include "ccalc_dlg.h"
 #include "platform/keyboard_state_factory.h"
+#include "ui_fonts.h"
 
 #ifndef VARUNO_HOMEPAGE
 #error "VARUNO_HOMEPAGE (the build's homepage address) must be defined"
@@ -24,6 +25,10 @@ CCalcApp::CCalcApp(int& argc, char** argv) : QApplication(argc, argv), m_openUrl
 CCalcApp::~CCalcApp() = default;
 
 bool CCalcApp::InitInstance() {
+  // Reading the system's font configuration is the longest single step of
+  // start-up; it runs on a worker while the window is built. The window
+  // waits for it before it sets its first font, so it ends within this call.
+  StartLoadingBundledFonts();
   const std::unique_ptr<KeyboardState> keyboard = CreateKeyboardState();
   CCalcDlg calculator(*this, *keyboard);
   if (m_startupHook) {

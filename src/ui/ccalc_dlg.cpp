@@ -74,6 +74,9 @@ CCalcDlg::CCalcDlg(ShellServices& shell, KeyboardState& keyboard, QWidget* paren
       m_memory(*this),
       m_drag(std::make_unique<WindowDrag>(*this)) {
   setFixedSize(kWindowWidth, kWindowHeight);
+  // Decoded first: the bundled fonts may still be loading on a worker, and
+  // the controls below wait for them.
+  m_skinBitmap = LoadArtPixmap(kSkinBitmapId, 1.0);
   CreateTemplateControls();
   OnInitDialog();
   CenterOnWorkArea();
@@ -139,7 +142,6 @@ void CCalcDlg::CreateTemplateControls() {
 void CCalcDlg::OnInitDialog() {
   setWindowTitle(QString::fromUtf8(kWindowTitle));
   setMask(RoundedWindowRegion(kWindowWidth, kWindowHeight, kCornerEllipse));
-  m_skinBitmap = LoadArtPixmap(kSkinBitmapId, 1.0);
 
   CreateTitleButtons();
 

@@ -1,12 +1,15 @@
 #include "ui_fonts.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QResource>
 #include <QString>
 #include <QVariant>
 
 #include <cmath>
+#include <future>
 
 namespace varuno {
 
@@ -15,34 +18,62 @@ namespace {
 // The outcome of registering the fonts is kept on the application object, so
 // the font files are read once however many windows ask.
 constexpr char kFontsLoadedProperty[] = "varunoBundledFontsLoaded";
+// While a worker registers them: a std::shared_future<bool> of the outcome.
+constexpr char kFontsLoadingProperty[] = "varunoBundledFontsLoading";
 
 constexpr int kTemplatePixelSize = 12;  // 9 pt at 96 dpi
 constexpr int kDisplayCellHeight = 16;
 
+// The fonts are compiled in uncompressed, so the font database reads them
+// where they lie in the program image instead of taking a decompressed copy
+// of several megabytes; a compressed build still works through a copy.
 bool RegisterFont(const QString& resource, const QString& family) {
-  const int id = QFontDatabase::addApplicationFont(resource);
+  const QByteArray data = QResource(resource).uncompressedData();
+  if (data.isEmpty()) {
+    return false;
+  }
+  const int id = QFontDatabase::addApplicationFontFromData(data);
   return id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(family);
 }
+
+// The font database is safe to use from any thread.
+bool RegisterBundledFonts() {
+  const bool tape = RegisterFont(QStringLiteral(":/varuno/fonts/NanumGothicCoding.ttf"),
+                                 QString::fromLatin1(kTapeFontFamily));
+  const bool display = RegisterFont(QStringLiteral(":/varuno/fonts/NanumGothicBold.ttf"),
+                                    QString::fromLatin1(kDisplayFontFamily));
+  return tape && display;
+}
+
+using FontsLoading = std::shared_future<bool>;
 
 }  // namespace
 
 bool EnsureBundledFonts() {
   QCoreApplication* app = QCoreApplication::instance();
-  if (app != nullptr) {
-    const QVariant loaded = app->property(kFontsLoadedProperty);
-    if (loaded.isValid()) {
-      return loaded.toBool();
-    }
+  if (app == nullptr) {
+    return RegisterBundledFonts();
   }
-  const bool tape = RegisterFont(QStringLiteral(":/varuno/fonts/NanumGothicCoding.ttf"),
-                                 QString::fromLatin1(kTapeFontFamily));
-  const bool display = RegisterFont(QStringLiteral(":/varuno/fonts/NanumGothicBold.ttf"),
-                                    QString::fromLatin1(kDisplayFontFamily));
-  const bool ok = tape && display;
-  if (app != nullptr) {
-    app->setProperty(kFontsLoadedProperty, ok);
+  const QVariant loaded = app->property(kFontsLoadedProperty);
+  if (loaded.isValid()) {
+    return loaded.toBool();
   }
+  const QVariant loading = app->property(kFontsLoadingProperty);
+  const bool ok = loading.canConvert<FontsLoading>() ? loading.value<FontsLoading>().get() : RegisterBundledFonts();
+  app->setProperty(kFontsLoadedProperty, ok);
+  // Ends the worker thread's shared state.
+  app->setProperty(kFontsLoadingProperty, QVariant());
   return ok;
+}
+
+void StartLoadingBundledFonts() {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (app == nullptr || app->property(kFontsLoadedProperty).isValid() ||
+      app->property(kFontsLoadingProperty).isValid()) {
+    return;
+  }
+  const FontsLoading loading = std::async(std::launch::async, &RegisterBundledFonts).share();
+  app->setProperty(kFontsLoadingProperty, QVariant::fromValue(loading));
 }
 
 QFont TemplateFont() {

@@ -20,7 +20,14 @@ QFont TemplateFont();
 QFont DisplayFont();
 
 // Registers the bundled fonts once per application; later calls do nothing.
-// Returns whether both families are available.
+// Returns whether both families are available. After
+// StartLoadingBundledFonts it waits for that work instead of repeating it.
 bool EnsureBundledFonts();
+
+// Starts registering the bundled fonts on a worker thread, so that reading
+// the system's font configuration overlaps building the window. Call on the
+// main thread once the application object exists; does nothing without one
+// or when the fonts are loaded or loading already.
+void StartLoadingBundledFonts();
 
 }  // namespace varuno
