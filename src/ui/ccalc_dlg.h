@@ -105,7 +105,7 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   void CreateKeypadButtons();            // ccalc_dlg_buttons.cpp
   void InstallKeyboardHook();            // ccalc_dlg_keys.cpp
   void ReassertNumLock(int startState);  // ccalc_dlg_keys.cpp
-  // The window menu (move, minimise, close, About) at a global position.
+  // The window menu (minimise, close, About) at a global position.
   void ShowWindowMenu(const QPoint& globalPos);  // ccalc_dlg_menu.cpp
 
   void paintEvent(QPaintEvent* event) override;
