@@ -56,6 +56,15 @@ class WindowCommands {
   virtual void OnAboutButton() = 0;
 };
 
+// For running the calculator without a window: the window commands do nothing.
+class NoWindowCommands final : public WindowCommands {
+ public:
+  void OnMinimize() override {}
+  void OnHomepageLogo() override {}
+  void OnHomepageLink() override {}
+  void OnAboutButton() override {}
+};
+
 struct CommandContext {
   CalcEngine& engine;
   MemoryList& memory;

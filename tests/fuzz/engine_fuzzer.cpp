@@ -30,13 +30,7 @@ void Check(bool ok, const char* what, std::string_view detail = {}) {
   }
 }
 
-class NoWindow final : public WindowCommands {
- public:
-  void OnMinimize() override {}
-  void OnHomepageLogo() override {}
-  void OnHomepageLink() override {}
-  void OnAboutButton() override {}
-};
+using NoWindow = NoWindowCommands;
 
 // Every control of the window, and a few IDs no control has.
 constexpr int kIds[] = {2,    1001, 1002, 1003, 1004, 1006, 1007, 1008, 1009, 1010, 1011,

@@ -18,17 +18,12 @@
 #include "ccalc_dlg.h"
 #include "control_id_property.h"
 #include "fake_keyboard_state.h"
-#include "shell_services.h"
+#include "fake_shell.h"
 
 namespace varuno {
 namespace {
 
-class FakeShell final : public ShellServices {
- public:
-  void ShowAbout(QWidget*) override {}
-  void OpenHomepage(const QString&) override {}
-  QString HomepageAddress() const override { return QStringLiteral("https://example.invalid"); }
-};
+using test::FakeShell;
 
 const Qt::KeyboardModifiers kNone;
 const Qt::KeyboardModifiers kShift = Qt::ShiftModifier;

@@ -18,17 +18,12 @@
 
 #include "ccalc_dlg.h"
 #include "keyboard_state_factory.h"
-#include "shell_services.h"
+#include "fake_shell.h"
 
 namespace varuno {
 namespace {
 
-class FakeShell final : public ShellServices {
- public:
-  void ShowAbout(QWidget*) override {}
-  void OpenHomepage(const QString&) override {}
-  QString HomepageAddress() const override { return QStringLiteral("https://example.invalid"); }
-};
+using test::FakeShell;
 
 // How long the server and the window get to finish with a key that should
 // have no further effect.

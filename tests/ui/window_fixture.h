@@ -14,22 +14,9 @@
 #include "ccalc_dlg.h"
 #include "control_ids.h"
 #include "platform/null_keyboard_state.h"
-#include "shell_services.h"
+#include "fake_shell.h"
 
 namespace varuno::test {
-
-class FakeShell final : public ShellServices {
- public:
-  void ShowAbout(QWidget* calculator) override {
-    static_cast<void>(calculator);
-    ++aboutShown;
-  }
-  void OpenHomepage(const QString& address) override { opened << address; }
-  QString HomepageAddress() const override { return QStringLiteral("https://www.example.kr"); }
-
-  int aboutShown = 0;
-  QStringList opened;
-};
 
 // The control that a key script character clicks (see key_script.h).
 constexpr ControlId ScriptControl(char key) {

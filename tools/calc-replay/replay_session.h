@@ -25,13 +25,7 @@ class ReplaySession {
  private:
   // Minimising, the homepage and the About box belong to the window; here
   // they leave every surface as it is.
-  class NoWindow final : public WindowCommands {
-   public:
-    void OnMinimize() override {}
-    void OnHomepageLogo() override {}
-    void OnHomepageLink() override {}
-    void OnAboutButton() override {}
-  };
+  using NoWindow = NoWindowCommands;
 
   TextView m_view;
   CalcEngine m_engine{m_view};
