@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "calc_engine.h"
-#include "text_view.h"
+#include "engine/calc_engine.h"
+#include "engine/text_view.h"
 
 namespace varuno {
 namespace {

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "startup_probe.h"
+#include "app/startup_probe.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

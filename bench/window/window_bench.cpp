@@ -10,11 +10,11 @@
 
 #include <memory>
 
-#include "ccalc_dlg.h"
-#include "control_ids.h"
-#include "platform/null_keyboard_state.h"
-#include "shell_services.h"
-#include "tape_view.h"
+#include "ui/ccalc_dlg.h"
+#include "dispatch/control_ids.h"
+#include "ui/platform/null_keyboard_state.h"
+#include "ui/shell_services.h"
+#include "ui/tape_view.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "cabout_dlg.h"
+#include "app/cabout_dlg.h"
 
 #include <QFontMetrics>
 #include <QIcon>
@@ -7,8 +7,8 @@
 
 #include <algorithm>
 
-#include "dialog_units.h"
-#include "ui_fonts.h"
+#include "app/dialog_units.h"
+#include "ui/ui_fonts.h"
 
 namespace varuno {
 

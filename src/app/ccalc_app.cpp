@@ -1,12 +1,12 @@
-#include "ccalc_app.h"
+#include "app/ccalc_app.h"
 
 #include <memory>
 #include <utility>
 
-#include "cabout_dlg.h"
-#include "ccalc_dlg.h"
-#include "platform/keyboard_state_factory.h"
-#include "ui_fonts.h"
+#include "app/cabout_dlg.h"
+#include "ui/ccalc_dlg.h"
+#include "ui/platform/keyboard_state_factory.h"
+#include "ui/ui_fonts.h"
 
 #ifndef VARUNO_HOMEPAGE
 #error "VARUNO_HOMEPAGE (the build's homepage address) must be defined"

@@ -8,8 +8,8 @@
 
 #include <functional>
 
-#include "homepage_opener.h"
-#include "shell_services.h"
+#include "app/homepage_opener.h"
+#include "ui/shell_services.h"
 
 namespace varuno {
 

@@ -1,4 +1,4 @@
-#include "dev_options.h"
+#include "app/dev_options.h"
 
 namespace varuno {
 

@@ -1,4 +1,4 @@
-#include "homepage_opener.h"
+#include "app/homepage_opener.h"
 
 #include <QDesktopServices>
 

@@ -3,10 +3,10 @@
 // are developer aids (a screenshot, the start-up benchmark's early exit).
 #include <cstdio>
 
-#include "ccalc_app.h"
-#include "ccalc_dlg.h"
-#include "dev_options.h"
-#include "screenshot.h"
+#include "app/ccalc_app.h"
+#include "ui/ccalc_dlg.h"
+#include "app/dev_options.h"
+#include "app/screenshot.h"
 
 int main(int argc, char* argv[]) {
   varuno::CCalcApp app(argc, argv);

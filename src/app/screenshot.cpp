@@ -1,4 +1,4 @@
-#include "screenshot.h"
+#include "app/screenshot.h"
 
 #include <QApplication>
 #include <QImage>
@@ -9,9 +9,9 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "ccalc_dlg.h"
-#include "shell_services.h"
-#include "startup_probe.h"
+#include "ui/ccalc_dlg.h"
+#include "ui/shell_services.h"
+#include "app/startup_probe.h"
 
 namespace varuno {
 

@@ -1,4 +1,4 @@
-#include "startup_probe.h"
+#include "app/startup_probe.h"
 
 #include <QEvent>
 #include <QObject>

@@ -5,13 +5,10 @@
 #include <array>
 #include <cstdint>
 
-#include "control_ids.h"
+#include "dispatch/control_ids.h"
+#include "engine/calc_engine.h"
 
 namespace varuno {
-
-class CalcEngine;
-class CalcView;
-class MemoryList;
 
 using Notification = std::uint16_t;
 inline constexpr Notification BN_CLICKED = 0x0000;
@@ -43,41 +40,55 @@ struct CommandEntry {
   int arg;  // entry code or operator character; 0 where the operation takes none
 };
 
-// Every entry of the table, in control-ID order.
+// A button's click.
+constexpr CommandEntry ClickCommand(ControlId id, CommandKind kind, int arg = 0) {
+  return CommandEntry{BN_CLICKED, id, kind, arg};
+}
+
+// Every entry of the table, in control-ID order. The close button (IDCANCEL)
+// has no entry: the window's default ends the program.
+inline constexpr std::array<CommandEntry, 30> kCommandTable = {{
+    ClickCommand(IDC_BTN_CE, CommandKind::ClearEntry),
+    ClickCommand(IDC_BTN_BACK, CommandKind::EntryKey, kEntryBackspace),
+    ClickCommand(IDC_BTN_SIGN, CommandKind::EntryKey, kEntrySign),
+    ClickCommand(IDC_BTN_C, CommandKind::ClearAll),
+    ClickCommand(IDC_BTN_DIV, CommandKind::Operator, '/'),
+    ClickCommand(IDC_BTN_MEM_DEL, CommandKind::MemoryDelete),
+    ClickCommand(IDC_BTN_7, CommandKind::EntryKey, 7),
+    ClickCommand(IDC_BTN_8, CommandKind::EntryKey, 8),
+    ClickCommand(IDC_BTN_9, CommandKind::EntryKey, 9),
+    ClickCommand(IDC_BTN_MUL, CommandKind::Operator, '*'),
+    ClickCommand(IDC_BTN_MEM_CLEAR, CommandKind::MemoryClear),
+    ClickCommand(IDC_BTN_4, CommandKind::EntryKey, 4),
+    ClickCommand(IDC_BTN_5, CommandKind::EntryKey, 5),
+    ClickCommand(IDC_BTN_6, CommandKind::EntryKey, 6),
+    ClickCommand(IDC_BTN_SUB, CommandKind::Operator, '-'),
+    CommandEntry{EN_SETFOCUS, IDC_DISPLAY, CommandKind::DisplaySetFocus, 0},
+    CommandEntry{EN_KILLFOCUS, IDC_DISPLAY, CommandKind::DisplayKillFocus, 0},
+    ClickCommand(IDC_BTN_1, CommandKind::EntryKey, 1),
+    ClickCommand(IDC_BTN_2, CommandKind::EntryKey, 2),
+    ClickCommand(IDC_BTN_3, CommandKind::EntryKey, 3),
+    ClickCommand(IDC_BTN_ADD, CommandKind::Operator, '+'),
+    ClickCommand(IDC_BTN_MEM_ADD, CommandKind::MemoryAdd),
+    ClickCommand(IDC_BTN_0, CommandKind::EntryKey, 0),
+    ClickCommand(IDC_BTN_00, CommandKind::EntryKey, kEntryDoubleZero),
+    ClickCommand(IDC_BTN_POINT, CommandKind::EntryKey, kEntryPoint),
+    ClickCommand(IDC_BTN_EQUALS, CommandKind::Equals),
+    ClickCommand(IDC_BTN_MINIMIZE, CommandKind::Minimize),
+    ClickCommand(IDC_LOGO, CommandKind::HomepageLogo),
+    ClickCommand(IDC_HOMEPAGE, CommandKind::HomepageLink),
+    ClickCommand(IDC_BTN_ABOUT, CommandKind::AboutBox),
+}};
 const std::array<CommandEntry, 30>& CommandTable();
 
-// The commands that only the window can carry out.
-class WindowCommands {
- public:
-  virtual ~WindowCommands() = default;
-  virtual void OnMinimize() = 0;
-  virtual void OnHomepageLogo() = 0;
-  virtual void OnHomepageLink() = 0;
-  virtual void OnAboutButton() = 0;
-};
-
-// For running the calculator without a window: the window commands do nothing.
-class NoWindowCommands final : public WindowCommands {
- public:
-  void OnMinimize() override {}
-  void OnHomepageLogo() override {}
-  void OnHomepageLink() override {}
-  void OnAboutButton() override {}
-};
-
-struct CommandContext {
-  CalcEngine& engine;
-  MemoryList& memory;
-  CalcView& view;
-  WindowCommands& window;
-};
-
 // The table entry for a pair, or nullptr when the table has none.
-const CommandEntry* FindCommand(Notification notification, int controlId);
-
-// Runs the operation of the matching entry. Returns false when the table has
-// no entry for the pair; the caller then applies its default (the close
-// button's ID ends the program, everything else is dropped).
-bool DispatchCommand(Notification notification, int controlId, const CommandContext& context);
+constexpr const CommandEntry* FindCommand(Notification notification, int controlId) {
+  for (const CommandEntry& entry : kCommandTable) {
+    if (entry.notification == notification && entry.controlId == controlId) {
+      return &entry;
+    }
+  }
+  return nullptr;
+}
 
 }  // namespace varuno

@@ -1,9 +1,9 @@
-#include "calc_engine.h"
+#include "engine/calc_engine.h"
 
 #include <algorithm>
 
-#include "number_format.h"
-#include "tape_text.h"
+#include "engine/number_format.h"
+#include "engine/tape_text.h"
 
 namespace varuno {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "calc_state.h"
-#include "calc_view.h"
+#include "engine/calc_state.h"
+#include "engine/calc_view.h"
 
 namespace varuno {
 

@@ -1,6 +1,6 @@
-#include "display_focus.h"
+#include "engine/display_focus.h"
 
-#include "number_format.h"
+#include "engine/number_format.h"
 
 namespace varuno {
 

@@ -2,7 +2,7 @@
 // touch only the display text, never the engine's state.
 #pragma once
 
-#include "calc_view.h"
+#include "engine/calc_view.h"
 
 namespace varuno {
 

@@ -1,4 +1,4 @@
-#include "text_view.h"
+#include "engine/text_view.h"
 
 namespace varuno {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "calc_view.h"
+#include "engine/calc_view.h"
 
 namespace varuno {
 

@@ -1,8 +1,8 @@
-#include "memory_list.h"
+#include "memory/memory_list.h"
 
 #include <string>
 
-#include "number_format.h"
+#include "engine/number_format.h"
 
 namespace varuno {
 

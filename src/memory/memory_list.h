@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "calc_view.h"
+#include "engine/calc_view.h"
 
 namespace varuno {
 

@@ -1,4 +1,4 @@
-#include "art_resources.h"
+#include "ui/art_resources.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -1,9 +1,9 @@
-#include "bitmap_button.h"
+#include "ui/bitmap_button.h"
 
 #include <QPainter>
 #include <QPaintEvent>
 
-#include "art_resources.h"
+#include "ui/art_resources.h"
 
 namespace varuno {
 

@@ -1,4 +1,4 @@
-#include "ccalc_dlg.h"
+#include "ui/ccalc_dlg.h"
 
 #include <QAbstractButton>
 #include <QContextMenuEvent>
@@ -14,40 +14,20 @@
 
 #include <cstdint>
 
-#include "art_resources.h"
-#include "control_id_property.h"
-#include "display_view.h"
-#include "hot_spot.h"
-#include "memory_list_view.h"
-#include "shell_services.h"
-#include "platform/keyboard_state.h"
-#include "tape_view.h"
-#include "ui_fonts.h"
-#include "window_drag.h"
-#include "window_shape.h"
+#include "ui/art_resources.h"
+#include "ui/display_view.h"
+#include "ui/hot_spot.h"
+#include "ui/memory_list_view.h"
+#include "ui/shell_services.h"
+#include "ui/platform/keyboard_state.h"
+#include "ui/tape_view.h"
+#include "ui/ui_fonts.h"
+#include "ui/window_drag.h"
+#include "ui/window_shape.h"
 
 namespace varuno {
 
 namespace {
-
-// The controls of the window layout, in tab order, with their places in
-// pixels at 96 dpi.
-enum class TemplateKind : std::uint8_t { MemoryList, Tape, Display, HotSpot };
-
-struct TemplateControl {
-  TemplateKind kind;
-  ControlId id;
-  int x, y, width, height;
-  const char* accessibleName;
-};
-
-constexpr std::array<TemplateControl, 5> kTemplateControls{{
-    {TemplateKind::MemoryList, IDC_MEMORY_LIST, 15, 345, 162, 114, "메모리 목록"},
-    {TemplateKind::Tape, IDC_TAPE, 15, 134, 162, 137, "계산 기록"},
-    {TemplateKind::Display, IDC_DISPLAY, 221, 143, 173, 20, "표시창"},
-    {TemplateKind::HotSpot, IDC_LOGO, 143, 11, 150, 63, "홈페이지 (로고)"},
-    {TemplateKind::HotSpot, IDC_HOMEPAGE, 269, 87, 86, 15, "홈페이지"},
-}};
 
 // Tape, display and list are drawn black on white whatever the desktop's
 // colour scheme, as the skin around them is light.
@@ -67,11 +47,9 @@ void PaintWhite(QWidget* widget) {
 
 CCalcDlg::CCalcDlg(ShellServices& shell, KeyboardState& keyboard, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint),
-      m_nNumLockAtStart(keyboard.NumLockByte()),
       m_shell(shell),
       m_keyboard(keyboard),
-      m_engine(*this),
-      m_memory(*this),
+      m_calculator(*this, *this),
       m_drag(std::make_unique<WindowDrag>(*this)) {
   setFixedSize(kWindowWidth, kWindowHeight);
   // Decoded first: the bundled fonts may still be loading on a worker, and
@@ -89,6 +67,7 @@ CCalcDlg::~CCalcDlg() {
   hide();
   m_ctlDisplay->disconnect(this);
   const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  m_controls.clear();
   qDeleteAll(controls);
 }
 
@@ -123,8 +102,8 @@ void CCalcDlg::CreateTemplateControls() {
         break;
       }
     }
-    SetControlId(control, row.id);
-    control->setGeometry(row.x, row.y, row.width, row.height);
+    AddControl(row.id, control);
+    control->setGeometry(row.place.x, row.place.y, row.place.width, row.place.height);
     control->setAccessibleName(QString::fromUtf8(row.accessibleName));
     if (row.kind != TemplateKind::HotSpot) {
       control->setFont(templateFont);
@@ -171,20 +150,17 @@ void CCalcDlg::CenterOnWorkArea() {
   move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
+void CCalcDlg::AddControl(ControlId id, QWidget* control) { m_controls[id] = control; }
+
 QWidget* CCalcDlg::Control(ControlId id) const {
-  const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-  for (QWidget* control : controls) {
-    if (ControlIdOf(control) == id) {
-      return control;
-    }
-  }
-  return nullptr;
+  const auto found = m_controls.find(id);
+  return found != m_controls.end() ? found->second : nullptr;
 }
 
 QAbstractButton* CCalcDlg::Button(ControlId id) const { return qobject_cast<QAbstractButton*>(Control(id)); }
 
 void CCalcDlg::OnCommand(Notification notification, ControlId id) {
-  if (DispatchCommand(notification, id, CommandContext{m_engine, m_memory, *this, *this})) {
+  if (m_calculator.Dispatch(notification, id)) {
     return;
   }
   // The close button has no entry: it ends the dialog and with it the program.

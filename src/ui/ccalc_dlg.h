@@ -1,8 +1,7 @@
 // The calculator's main window: a borderless, round-cornered dialog painted
 // with the skin, holding the display, the tape, the memory list, two
-// invisible hot spots and the 27 bitmap buttons. It owns the engine and the
-// memory list and is their CalcView; every control reports to the command
-// table through OnCommand.
+// invisible hot spots and the 27 bitmap buttons. It owns the calculator and
+// is its CalcView; every control reports to the calculator through OnCommand.
 #pragma once
 
 #include <QDialog>
@@ -11,14 +10,13 @@
 #include <QString>
 
 #include <array>
+#include <map>
 #include <memory>
 #include <string>
 
-#include "calc_engine.h"
-#include "calc_view.h"
-#include "command_table.h"
-#include "control_ids.h"
-#include "memory_list.h"
+#include "dispatch/calculator.h"
+#include "dispatch/control_ids.h"
+#include "layout/window_layout.h"
 
 class QAbstractButton;
 class QMouseEvent;
@@ -36,11 +34,6 @@ class ShellServices;
 class TapeView;
 class WindowDrag;
 
-// The window's size in pixels at 96 dpi; the skin has the same size.
-inline constexpr int kWindowWidth = 429;
-inline constexpr int kWindowHeight = 491;
-// The corner ellipse of the rounded outline.
-inline constexpr int kCornerEllipse = 15;
 inline constexpr char kWindowTitle[] = "바루노 계산기";
 
 // Window-menu commands besides ABOUT_SYSCOMMAND that OnSysCommand carries
@@ -59,14 +52,14 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   CCalcDlg(const CCalcDlg&) = delete;
   CCalcDlg& operator=(const CCalcDlg&) = delete;
 
-  // Any control by ID (2, 1001..1038): the template controls and every child
-  // that carries the ID property (control_id_property.h); nullptr if none.
+  // Any control by ID (2, 1001..1038): the template controls and the bitmap
+  // buttons; nullptr if none.
   QWidget* Control(ControlId id) const;
   // A bitmap button or hot spot by ID, nullptr if none.
   QAbstractButton* Button(ControlId id) const;
 
-  // A control reports a notification. Runs the command table's entry; an
-  // unhandled IDCANCEL ends the dialog (and with it the program), anything
+  // A control reports a notification. The calculator runs the command
+  // table's entry; an unhandled IDCANCEL ends the dialog (and with it the program), anything
   // else unhandled is dropped.
   void OnCommand(Notification notification, ControlId id);
   // A window-menu command: (command & 0xFFF0) == ABOUT_SYSCOMMAND opens the About box.
@@ -85,26 +78,23 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   void OnHomepageLink() override;
   void OnAboutButton() override;
 
-  const CalcEngine& Engine() const { return m_engine; }
+  const CalcEngine& Engine() const { return m_calculator.Engine(); }
   TapeView& Tape() const { return *m_ctlTape; }
 
-  // The NumLock byte when the window was constructed.
-  int m_nNumLockAtStart;
   // The keypad, memory-list and title buttons, by element (digit k at k,
   // then 00, point, + - * /, =, sign, CE, backspace, C, list add, delete,
   // clear, close, About, minimise). Filled by CreateTitleButtons and
-  // CreateKeypadButtons; each button carries its control ID property and
-  // connects its clicked signal to OnCommand(BN_CLICKED, id).
+  // CreateKeypadButtons; each button connects its clicked signal to
+  // OnCommand(BN_CLICKED, id).
   std::array<BitmapButton*, 27> m_btnKeys{};
 
  protected:
   // Builds the window: title, rounded mask, skin, title buttons, display
   // font and text "0", keypad buttons, keyboard hook. Called by the constructor.
   void OnInitDialog();
-  void CreateTitleButtons();             // ccalc_dlg_buttons.cpp
-  void CreateKeypadButtons();            // ccalc_dlg_buttons.cpp
-  void InstallKeyboardHook();            // ccalc_dlg_keys.cpp
-  void ReassertNumLock(int startState);  // ccalc_dlg_keys.cpp
+  void CreateTitleButtons();   // ccalc_dlg_buttons.cpp
+  void CreateKeypadButtons();  // ccalc_dlg_buttons.cpp
+  void InstallKeyboardHook();  // ccalc_dlg_keys.cpp
   // The window menu (minimise, close, About) at a global position.
   void ShowWindowMenu(const QPoint& globalPos);  // ccalc_dlg_menu.cpp
 
@@ -119,11 +109,16 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
 
  private:
   void CreateTemplateControls();
+  // Creates the rows [first, end) of the button table.
+  void CreateButtons(std::size_t first, std::size_t end);  // ccalc_dlg_buttons.cpp
+  // Makes a new control known to Control().
+  void AddControl(ControlId id, QWidget* control);
   void CenterOnWorkArea();
   const QPixmap& Skin() const;
 
-  CalcEngine m_engine;
-  varuno::MemoryList m_memory;
+  Calculator m_calculator;
+  // Every control by ID, filled as the controls are made.
+  std::map<ControlId, QWidget*> m_controls;
 
   MemoryListView* m_ctlMemoryList = nullptr;
   TapeView* m_ctlTape = nullptr;

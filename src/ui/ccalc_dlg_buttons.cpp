@@ -5,39 +5,34 @@
 
 #include <cstddef>
 
-#include "bitmap_button.h"
-#include "button_table.h"
-#include "ccalc_dlg.h"
-#include "control_id_property.h"
+#include "layout/button_table.h"
+#include "ui/bitmap_button.h"
+#include "ui/button_tooltip.h"
+#include "ui/ccalc_dlg.h"
 
 namespace varuno {
 
-namespace {
-
-void CreateButtons(CCalcDlg& dialog, std::size_t first, std::size_t end) {
+void CCalcDlg::CreateButtons(std::size_t first, std::size_t end) {
   for (std::size_t i = first; i < end; ++i) {
     const ButtonRow& row = ButtonTable()[i];
-    auto* button = new BitmapButton(&dialog);
+    auto* button = new BitmapButton(this);
     button->setObjectName(QString::fromLatin1(row.objectName));
     button->setAccessibleName(QString::fromUtf8(row.accessibleName));
-    button->setToolTip(QString::fromUtf8(row.toolTip));
-    SetControlId(button, row.controlId);
+    button->setToolTip(ButtonToolTip(row));
     // The button stands at its corner with no area until it has its picture.
     button->setGeometry(row.x, row.y, 0, 0);
     button->LoadBitmaps(row.upPicture, row.downPicture);
     button->SizeToContent();
     const ControlId id = row.controlId;
-    QObject::connect(button, &QAbstractButton::clicked, &dialog,
-                     [&dialog, id] { dialog.OnCommand(BN_CLICKED, id); });
+    connect(button, &QAbstractButton::clicked, this, [this, id] { OnCommand(BN_CLICKED, id); });
     button->show();
-    dialog.m_btnKeys[static_cast<std::size_t>(row.element)] = button;
+    AddControl(id, button);
+    m_btnKeys[static_cast<std::size_t>(row.element)] = button;
   }
 }
 
-}  // namespace
+void CCalcDlg::CreateTitleButtons() { CreateButtons(0, kTitleButtonCount); }
 
-void CCalcDlg::CreateTitleButtons() { CreateButtons(*this, 0, kTitleButtonCount); }
-
-void CCalcDlg::CreateKeypadButtons() { CreateButtons(*this, kTitleButtonCount, kButtonCount); }
+void CCalcDlg::CreateKeypadButtons() { CreateButtons(kTitleButtonCount, kButtonCount); }
 
 }  // namespace varuno

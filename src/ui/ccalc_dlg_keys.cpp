@@ -2,26 +2,18 @@
 // its controls is looked at first by a key filter, which turns the keys of
 // the key table into queued clicks on the window's buttons; NumLock is set
 // back to its start state before it clicks +/-.
-#include "ccalc_dlg.h"
+#include "ui/ccalc_dlg.h"
 
-#include <utility>
-
-#include "key_click_filter.h"
-#include "key_layout_factory.h"
-#include "num_lock.h"
+#include "ui/keyboard/key_click_filter.h"
+#include "ui/platform/key_layout_factory.h"
 
 namespace varuno {
 
 void CCalcDlg::InstallKeyboardHook() {
-  KeyClickTargets targets{
-      [this](ControlId id) { return Button(id); },
-      [this] { return Control(IDC_MEMORY_LIST); },
-      [this] { ReassertNumLock(m_nNumLockAtStart); },
-  };
   // A child of the window: it lives and stops watching with it.
-  new KeyClickFilter(this, std::move(targets), MakeKeyLayout());
+  new KeyClickFilter(
+      this, [this](ControlId id) { return Button(id); }, Control(IDC_MEMORY_LIST), m_keyboard,
+      MakeKeyLayout());
 }
-
-void CCalcDlg::ReassertNumLock(int startState) { RestoreNumLock(m_keyboard, startState); }
 
 }  // namespace varuno

@@ -8,7 +8,7 @@
 
 #include <array>
 
-#include "ccalc_dlg.h"
+#include "ui/ccalc_dlg.h"
 
 namespace varuno {
 

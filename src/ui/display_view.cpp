@@ -1,4 +1,4 @@
-#include "display_view.h"
+#include "ui/display_view.h"
 
 #include <QFocusEvent>
 

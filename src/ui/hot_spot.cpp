@@ -1,4 +1,4 @@
-#include "hot_spot.h"
+#include "ui/hot_spot.h"
 
 namespace varuno {
 

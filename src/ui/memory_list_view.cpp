@@ -1,4 +1,4 @@
-#include "memory_list_view.h"
+#include "ui/memory_list_view.h"
 
 #include <QItemSelectionModel>
 #include <QString>

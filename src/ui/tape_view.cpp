@@ -1,4 +1,4 @@
-#include "tape_view.h"
+#include "ui/tape_view.h"
 
 #include <QScrollBar>
 #include <QString>

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc_view.h"
+#include "engine/calc_view.h"
 
 namespace varuno {
 

@@ -1,4 +1,4 @@
-#include "ui_fonts.h"
+#include "ui/ui_fonts.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "window_drag.h"
+#include "ui/window_drag.h"
 
 #include <QWidget>
 #include <QWindow>

@@ -1,4 +1,4 @@
-#include "window_shape.h"
+#include "ui/window_shape.h"
 
 #include <QRect>
 

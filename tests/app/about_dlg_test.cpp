@@ -9,9 +9,9 @@
 
 #include <functional>
 
-#include "cabout_dlg.h"
+#include "app/cabout_dlg.h"
 #include "qstring_printer.h"
-#include "dialog_units.h"
+#include "app/dialog_units.h"
 
 namespace varuno {
 namespace {

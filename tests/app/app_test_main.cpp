@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QtGlobal>
 
-#include "ccalc_app.h"
+#include "app/ccalc_app.h"
 
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

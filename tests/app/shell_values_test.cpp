@@ -4,9 +4,9 @@
 
 #include <QStringList>
 
-#include "dev_options.h"
-#include "dialog_units.h"
-#include "homepage_opener.h"
+#include "app/dev_options.h"
+#include "app/dialog_units.h"
+#include "app/homepage_opener.h"
 #include "qstring_printer.h"
 
 namespace varuno {

@@ -18,12 +18,12 @@
 #include <functional>
 #include <vector>
 
-#include "cabout_dlg.h"
-#include "ccalc_app.h"
-#include "ccalc_dlg.h"
-#include "control_ids.h"
+#include "app/cabout_dlg.h"
+#include "app/ccalc_app.h"
+#include "ui/ccalc_dlg.h"
+#include "dispatch/control_ids.h"
 #include "modal_driver.h"
-#include "platform/null_keyboard_state.h"
+#include "ui/platform/null_keyboard_state.h"
 #include "qstring_printer.h"
 
 namespace varuno {

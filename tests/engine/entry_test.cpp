@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "key_script.h"
-#include "tape_text.h"
+#include "engine/tape_text.h"
 
 namespace varuno::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <initializer_list>
 
 #include "key_script.h"
-#include "tape_text.h"
+#include "engine/tape_text.h"
 
 namespace varuno::test {
 namespace {

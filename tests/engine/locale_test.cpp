@@ -6,7 +6,7 @@
 #include <string>
 
 #include "key_script.h"
-#include "number_format.h"
+#include "engine/number_format.h"
 
 namespace varuno::test {
 namespace {

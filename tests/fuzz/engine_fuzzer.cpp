@@ -9,11 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "calc_engine.h"
-#include "command_table.h"
-#include "memory_list.h"
-#include "number_format.h"
-#include "text_view.h"
+#include "dispatch/calculator.h"
+#include "engine/number_format.h"
+#include "engine/text_view.h"
 
 namespace varuno {
 namespace {
@@ -30,8 +28,6 @@ void Check(bool ok, const char* what, std::string_view detail = {}) {
   }
 }
 
-using NoWindow = NoWindowCommands;
-
 // Every control of the window, and a few IDs no control has.
 constexpr int kIds[] = {2,    1001, 1002, 1003, 1004, 1006, 1007, 1008, 1009, 1010, 1011,
                         1012, 1013, 1014, 1015, 1016, 1020, 1022, 1023, 1024, 1025, 1026,
@@ -44,18 +40,16 @@ constexpr Notification kNotifications[] = {BN_CLICKED, BN_DOUBLECLICKED, EN_SETF
 
 struct Harness {
   TextView view;
-  CalcEngine engine{view};
-  MemoryList memory{view};
-  NoWindow window;
-  CommandContext context{engine, memory, view, window};
+  Calculator calculator{view};
+  const CalcEngine& engine = calculator.Engine();
   // The tape view is empty from the start and after C until the next key
   // that refreshes the tape.
   bool tapeCleared = true;
 
   void Command(Notification notification, int id) {
     const CommandEntry* entry = FindCommand(notification, id);
-    const bool handled = DispatchCommand(notification, id, context);
-    Check(handled == (entry != nullptr), "DispatchCommand disagrees with FindCommand");
+    const bool handled = calculator.Dispatch(notification, id);
+    Check(handled == (entry != nullptr), "Dispatch disagrees with FindCommand");
     if (entry == nullptr) {
       return;
     }

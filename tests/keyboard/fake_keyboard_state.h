@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "keyboard_state.h"
+#include "ui/platform/keyboard_state.h"
 
 namespace varuno::test {
 

@@ -9,9 +9,9 @@
 
 #include <map>
 
-#include "key_layout.h"
-#include "key_translation.h"
-#include "virtual_keys.h"
+#include "ui/platform/key_layout.h"
+#include "ui/keyboard/key_translation.h"
+#include "dispatch/virtual_keys.h"
 
 namespace varuno {
 namespace {

@@ -16,8 +16,8 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
-#include "ccalc_dlg.h"
-#include "keyboard_state_factory.h"
+#include "ui/ccalc_dlg.h"
+#include "ui/platform/keyboard_state_factory.h"
 #include "fake_shell.h"
 
 namespace varuno {
@@ -130,7 +130,6 @@ TEST_F(X11KeysTest, NumLockEndsInItsStartStateAndTogglesTheSignOnce) {
     SetNumLock(c.startOn);
     OpenWindow();
     ASSERT_FALSE(HasFatalFailure());
-    EXPECT_EQ(m_window->m_nNumLockAtStart & 0x01, c.startOn ? 1 : 0);
     Tap(XK_5);
     ASSERT_TRUE(WaitForDisplay("5"));
     if (c.changedElsewhere) {

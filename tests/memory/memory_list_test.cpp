@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "key_script.h"
-#include "memory_list.h"
+#include "memory/memory_list.h"
 
 namespace varuno::test {
 namespace {

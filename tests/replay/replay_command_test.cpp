@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "control_ids.h"
+#include "dispatch/control_ids.h"
 #include "replay_command.h"
 
 namespace varuno::replay {

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "shell_services.h"
+#include "ui/shell_services.h"
 
 namespace varuno::test {
 

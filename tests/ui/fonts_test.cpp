@@ -7,7 +7,7 @@
 #include <QFontMetrics>
 #include <QString>
 
-#include "ui_fonts.h"
+#include "ui/ui_fonts.h"
 
 namespace varuno {
 namespace {

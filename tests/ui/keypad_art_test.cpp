@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <set>
 
-#include "button_table.h"
+#include "layout/button_table.h"
 #include "keypad_pictures.h"
 
 namespace varuno::test {

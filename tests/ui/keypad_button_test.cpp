@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QWidget>
 
-#include "bitmap_button.h"
-#include "button_table.h"
+#include "ui/bitmap_button.h"
+#include "layout/button_table.h"
 #include "keypad_pictures.h"
 
 namespace varuno {

@@ -6,12 +6,12 @@
 
 #include <string>
 
-#include "bitmap_button.h"
-#include "button_table.h"
+#include "ui/bitmap_button.h"
+#include "layout/button_table.h"
 #include "key_script.h"
 #include "keypad_pictures.h"
-#include "tape_text.h"
-#include "tape_view.h"
+#include "engine/tape_text.h"
+#include "ui/tape_view.h"
 #include "window_fixture.h"
 
 namespace varuno::test {

@@ -2,8 +2,8 @@
 // and sizes and paint the 2x pictures pixel for pixel.
 #include <QImage>
 
-#include "bitmap_button.h"
-#include "button_table.h"
+#include "ui/bitmap_button.h"
+#include "layout/button_table.h"
 #include "keypad_pictures.h"
 #include "window_fixture.h"
 

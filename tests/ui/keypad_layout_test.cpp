@@ -7,11 +7,12 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
-#include "bitmap_button.h"
-#include "button_table.h"
-#include "control_id_property.h"
-#include "key_table.h"
+#include "ui/bitmap_button.h"
+#include "layout/button_table.h"
+#include "layout/window_layout.h"
+#include "dispatch/key_table.h"
 #include "keypad_pictures.h"
 #include "window_fixture.h"
 
@@ -66,15 +67,23 @@ TEST_F(WindowTest, KeypadKeysKeepTheirGridAndEdges) {
 }
 
 TEST_F(WindowTest, NoButtonOverlapsAnotherControlOrLeavesTheWindowShape) {
-  const QList<QWidget*> children = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  std::vector<ControlId> controls;
+  for (const TemplateControl& control : kTemplateControls) {
+    controls.push_back(control.id);
+  }
+  for (const ButtonRow& row : ButtonTable()) {
+    controls.push_back(row.controlId);
+  }
   const QRegion shape = window->mask();
   for (const ButtonRow& row : ButtonTable()) {
     SCOPED_TRACE(row.objectName);
     const QWidget* button = window->Button(row.controlId);
     const QRect r = button->geometry();
-    for (const QWidget* other : children) {
-      if (other != button && other->isVisible() && ControlIdOf(other) >= 0) {
-        EXPECT_FALSE(r.intersects(other->geometry())) << "control " << ControlIdOf(other);
+    for (const ControlId id : controls) {
+      const QWidget* other = window->Control(id);
+      ASSERT_NE(other, nullptr) << "control " << id;
+      if (other != button && other->isVisible()) {
+        EXPECT_FALSE(r.intersects(other->geometry())) << "control " << id;
       }
     }
     // The rounded corners of the window cut no button.

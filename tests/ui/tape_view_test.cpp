@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "key_script.h"
-#include "tape_view.h"
+#include "ui/tape_view.h"
 #include "window_fixture.h"
 
 namespace varuno::test {

@@ -12,8 +12,8 @@
 #include <array>
 #include <functional>
 
-#include "art_resources.h"
-#include "tape_view.h"
+#include "ui/art_resources.h"
+#include "ui/tape_view.h"
 #include "window_fixture.h"
 
 namespace varuno::test {

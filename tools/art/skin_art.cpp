@@ -2,13 +2,11 @@
 // its grey rim, the logo, the notice line with the homepage address, and the
 // three framed panels of the tape, the memory list and the keypad.
 //
-// The window places its controls over this picture at fixed pixel positions,
-// so every element here is placed to leave those controls' areas clear (or,
-// for the display, to frame it): the tape 15,134 162x137, the memory list
-// 15,345 162x114, the display 221,143 173x20, the list buttons at y 318-339,
-// the keypad grid x 206-409 y 190-459, the title buttons x 372-413 y 10-23,
-// and the two hot spots over the logo (143,11 150x63) and over the address
-// (269,87 86x15).
+// The window places its controls over this picture at the places of the
+// layout catalogue, and every element here is placed from those same
+// rectangles: the panels stand around the controls they hold, the display
+// box frames the display, and the logo and the address lie under their hot
+// spots.
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
@@ -17,16 +15,22 @@
 #include <QPainterPath>
 #include <QRectF>
 
+#include <array>
+
 #include "art_picture.h"
+#include "layout/button_table.h"
+#include "layout/picture_catalogue.h"
+#include "layout/window_layout.h"
 #include "logo_painter.h"
 
 namespace varuno::art {
 
 namespace {
 
-constexpr int kSkinId = 137;
-constexpr int kWidth = 429;
-constexpr int kHeight = 491;
+constexpr int kWidth = kWindowWidth;
+constexpr int kHeight = kWindowHeight;
+static_assert(FindPicture(kSkinPictureId)->width == kWidth &&
+              FindPicture(kSkinPictureId)->height == kHeight, "the skin is not the size of the window");
 
 const QColor kFaceTop(0xD6, 0xE7, 0xF8);
 const QColor kFaceBottom(0xBC, 0xD4, 0xEE);
@@ -36,25 +40,45 @@ const QColor kPanelFrame(0x93, 0xAE, 0xCB);
 const QColor kHeading(0x1E, 0x4B, 0x7A);
 const QColor kNotice(0x3A, 0x4E, 0x66);
 const QColor kLink(0x15, 0x4F, 0xC0);
-const QColor kDisplayFrame(0x7F, 0x98, 0xB4);
+const QColor kDisplayFrame = QColor::fromRgb(kDisplayFrameRgb);
+
+QRectF Rect(const PixelRect& r) { return QRectF(r.x, r.y, r.width, r.height); }
+
+// The smallest rectangle around the buttons of one kind.
+QRectF ButtonsOfKind(ButtonKind kind) {
+  QRectF around;
+  for (const ButtonRow& row : ButtonTable()) {
+    if (row.kind == kind) {
+      const Picture* up = FindPicture(row.upPicture);
+      around |= QRectF(row.x, row.y, up->width, up->height);
+    }
+  }
+  return around;
+}
 
 struct Panel {
   QRectF frame;
-  QRectF heading;
+  qreal contentTop;  // where the panel's first control starts, below its heading
   const char* title;
 };
 
-// Panels and their headings; the headings sit above the controls.
-const Panel kPanels[] = {
-    {QRectF(11, 110, 172, 170), QRectF(19, 113, 156, 19), "계산 기록"},
-    {QRectF(11, 290, 172, 180), QRectF(19, 294, 156, 20), "메모리"},
-    {QRectF(197, 110, 220, 360), QRectF(207, 113, 200, 24), "계산기"},
-};
+// The three panels, each around the controls it holds, with room for a
+// heading above them.
+std::array<Panel, 3> Panels() {
+  const QRectF tape = Rect(TemplatePlace(IDC_TAPE));
+  const QRectF memory = Rect(TemplatePlace(IDC_MEMORY_LIST)) | ButtonsOfKind(ButtonKind::List);
+  const QRectF keypad = Rect(kDisplayBox) | ButtonsOfKind(ButtonKind::Key);
+  return {{
+      {tape.adjusted(-4, -24, 6, 9), tape.top(), "계산 기록"},
+      {memory.adjusted(-4, -28, 6, 11), memory.top(), "메모리"},
+      {keypad.adjusted(-9, -30, 8, 11), keypad.top(), "계산기"},
+  }};
+}
 
-const QRectF kLogoArea(143, 11, 150, 63);
-const QRectF kAddressArea(269, 87, 86, 15);
-const QRectF kNoticeArea(16, 87, 250, 15);  // ends just before the address
-const QRectF kDisplayBox(207, 140, 200, 23);
+const QRectF kLogoArea = Rect(TemplatePlace(IDC_LOGO));
+const QRectF kAddressArea = Rect(TemplatePlace(IDC_HOMEPAGE));
+// The notice ends just before the address.
+const QRectF kNoticeArea(16, kAddressArea.top(), kAddressArea.left() - 19, kAddressArea.height());
 
 QFont Font(int pixelSize, bool bold) {
   QFont font(QStringLiteral("NanumGothic"));
@@ -114,25 +138,28 @@ void PaintNotice(QPainter& p, const QString& host) {
 }
 
 void PaintPanels(QPainter& p) {
-  for (const Panel& panel : kPanels) {
+  for (const Panel& panel : Panels()) {
     p.setPen(QPen(kPanelFrame, 1.0));
     p.setBrush(kPanel);
     p.drawRoundedRect(panel.frame.adjusted(0.5, 0.5, -0.5, -0.5), 5.0, 5.0);
 
     // A small square bullet in front of the heading.
     const QString title = QString::fromUtf8(panel.title);
-    const QRectF bullet(panel.heading.left(), panel.heading.center().y() - 3, 6, 6);
+    const QRectF heading(panel.frame.left() + 8, panel.frame.top() + 3, panel.frame.width() - 16,
+                         panel.contentTop - panel.frame.top() - 5);
+    const QRectF bullet(heading.left(), heading.center().y() - 3, 6, 6);
     p.setPen(Qt::NoPen);
     p.setBrush(kHeading);
     p.drawRect(bullet);
     p.setPen(kHeading);
     p.setFont(Font(12, true));
-    p.drawText(panel.heading.adjusted(10, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, title);
+    p.drawText(heading.adjusted(10, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, title);
   }
-  // The white box the display's text stands in.
+  // The white box the display's text stands in; its frame lies just outside
+  // the display on every side.
   p.setPen(QPen(kDisplayFrame, 1.0));
   p.setBrush(Qt::white);
-  p.drawRect(kDisplayBox.adjusted(0.5, 0.5, -0.5, -0.5));
+  p.drawRect(Rect(kDisplayBox).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 }  // namespace
@@ -150,7 +177,7 @@ void DrawSkinArt(ArtList& out, qreal scale, const QString& homepageHost) {
     PaintNotice(p, homepageHost);
     PaintPanels(p);
   }
-  out.push_back({kSkinId, image.convertToFormat(QImage::Format_RGB888)});
+  out.push_back({kSkinPictureId, image.convertToFormat(QImage::Format_RGB888)});
 }
 
 }  // namespace varuno::art

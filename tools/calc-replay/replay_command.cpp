@@ -3,7 +3,7 @@
 #include <charconv>
 #include <system_error>
 
-#include "control_ids.h"
+#include "dispatch/control_ids.h"
 
 namespace varuno::replay {
 

@@ -8,16 +8,16 @@ void ReplaySession::Run(const ReplayCommand& command) {
       // A click the table does not handle (the close button, the tape, the
       // display, the list) goes to the window's default handling, which
       // changes none of the surfaces; the session goes on after a close.
-      DispatchCommand(BN_CLICKED, command.value, m_context);
+      m_calculator.Dispatch(BN_CLICKED, command.value);
       break;
     case ReplayKind::Select:
-      m_view.MemoryList().SelectRow(command.value);
+      m_calculator.MemoryList().SelectRow(command.value);
       break;
     case ReplayKind::FocusDisplay:
-      DispatchCommand(EN_SETFOCUS, IDC_DISPLAY, m_context);
+      m_calculator.Dispatch(EN_SETFOCUS, IDC_DISPLAY);
       break;
     case ReplayKind::BlurDisplay:
-      DispatchCommand(EN_KILLFOCUS, IDC_DISPLAY, m_context);
+      m_calculator.Dispatch(EN_KILLFOCUS, IDC_DISPLAY);
       break;
     case ReplayKind::Skip:
     case ReplayKind::Bad:

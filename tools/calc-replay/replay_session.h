@@ -1,12 +1,10 @@
-// The calculator as the main window holds it, without the window: engine,
-// memory list and command table on in-memory view surfaces.
+// The calculator as the main window holds it, without the window, on
+// in-memory view surfaces.
 #pragma once
 
-#include "calc_engine.h"
-#include "command_table.h"
-#include "memory_list.h"
+#include "dispatch/calculator.h"
+#include "engine/text_view.h"
 #include "replay_command.h"
-#include "text_view.h"
 
 namespace varuno::replay {
 
@@ -23,15 +21,10 @@ class ReplaySession {
   const TextView& View() const { return m_view; }
 
  private:
+  TextView m_view;
   // Minimising, the homepage and the About box belong to the window; here
   // they leave every surface as it is.
-  using NoWindow = NoWindowCommands;
-
-  TextView m_view;
-  CalcEngine m_engine{m_view};
-  MemoryList m_memory{m_view};
-  NoWindow m_window;
-  CommandContext m_context{m_engine, m_memory, m_view, m_window};
+  Calculator m_calculator{m_view};
 };
 
 }  // namespace varuno::replay

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "text_view.h"
+#include "engine/text_view.h"
 
 namespace varuno::replay {
 

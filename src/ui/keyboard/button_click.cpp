@@ -1,4 +1,4 @@
-#include "button_click.h"
+#include "ui/keyboard/button_click.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>

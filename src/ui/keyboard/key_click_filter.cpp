@@ -1,4 +1,4 @@
-#include "key_click_filter.h"
+#include "ui/keyboard/key_click_filter.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -7,10 +7,12 @@
 
 #include <optional>
 
-#include "button_click.h"
-#include "key_table.h"
-#include "key_translation.h"
-#include "virtual_keys.h"
+#include "ui/keyboard/button_click.h"
+#include "dispatch/key_table.h"
+#include "ui/keyboard/key_translation.h"
+#include "ui/keyboard/num_lock.h"
+#include "ui/platform/keyboard_state.h"
+#include "dispatch/virtual_keys.h"
 
 namespace varuno {
 
@@ -30,9 +32,15 @@ bool IsWithin(const QWidget* target, const QWidget* control) {
 
 }  // namespace
 
-KeyClickFilter::KeyClickFilter(QWidget* window, KeyClickTargets targets,
-                               std::unique_ptr<KeyLayout> layout)
-    : QObject(window), m_window(window), m_targets(std::move(targets)), m_layout(std::move(layout)) {
+KeyClickFilter::KeyClickFilter(QWidget* window, ButtonLookup buttons, QWidget* memoryList,
+                               KeyboardState& keyboard, std::unique_ptr<KeyLayout> layout)
+    : QObject(window),
+      m_window(window),
+      m_buttons(std::move(buttons)),
+      m_memoryList(memoryList),
+      m_keyboard(keyboard),
+      m_nNumLockAtStart(keyboard.NumLockByte()),
+      m_layout(std::move(layout)) {
   if (QCoreApplication* application = QCoreApplication::instance()) {
     application->installEventFilter(this);
   }
@@ -72,16 +80,16 @@ bool KeyClickFilter::OnKeyDown(QWidget* target, const QKeyEvent& key, int virtua
   if (!binding) {
     return false;
   }
-  if (binding->rule == KeyRule::MemoryListFocused && !IsWithin(target, m_targets.memoryList())) {
+  if (binding->rule == KeyRule::MemoryListFocused && !IsWithin(target, m_memoryList)) {
     return false;
   }
   if (binding->rule == KeyRule::NumLockFirst) {
     if (!key.isAutoRepeat()) {
       m_numLockHeld = true;
     }
-    m_targets.reassertNumLock();
+    ReassertNumLock(m_keyboard, m_nNumLockAtStart);
   }
-  if (QAbstractButton* button = m_targets.button(binding->button)) {
+  if (QAbstractButton* button = m_buttons(binding->button)) {
     QueueButtonClick(button);
     return true;
   }
@@ -98,7 +106,7 @@ void KeyClickFilter::OnKeyUp(const QKeyEvent& key, int virtualKey) {
   // Where the lock changes at the key-down this finds nothing to do.
   if (virtualKey == VK_NUMLOCK && m_numLockHeld && !key.isAutoRepeat()) {
     m_numLockHeld = false;
-    m_targets.reassertNumLock();
+    ReassertNumLock(m_keyboard, m_nNumLockAtStart);
   }
 }
 

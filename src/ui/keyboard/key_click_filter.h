@@ -11,8 +11,8 @@
 #include <functional>
 #include <memory>
 
-#include "control_ids.h"
-#include "key_layout.h"
+#include "dispatch/control_ids.h"
+#include "ui/platform/key_layout.h"
 
 class QAbstractButton;
 class QKeyEvent;
@@ -20,21 +20,20 @@ class QWidget;
 
 namespace varuno {
 
-struct KeyClickTargets {
-  // The window's button with a control ID; nullptr when it has none.
-  std::function<QAbstractButton*(ControlId)> button;
-  // The memory list, the only control where Delete clicks a button.
-  std::function<QWidget*()> memoryList;
-  // Sets NumLock back to its start state.
-  std::function<void()> reassertNumLock;
-};
+class KeyboardState;
+
+// The window's button with a control ID; nullptr when it has none.
+using ButtonLookup = std::function<QAbstractButton*(ControlId)>;
 
 class KeyClickFilter final : public QObject {
  public:
   // Becomes a child of `window` and watches the application's key events
-  // for as long as it lives. `layout` may be null (keys are then taken by
-  // Qt's key codes).
-  KeyClickFilter(QWidget* window, KeyClickTargets targets, std::unique_ptr<KeyLayout> layout);
+  // for as long as it lives. Delete clicks its button only in `memoryList`.
+  // NumLock is set back on `keyboard` (which must outlive the filter) to the
+  // state it reads now. `layout` may be null (keys are then taken by Qt's
+  // key codes).
+  KeyClickFilter(QWidget* window, ButtonLookup buttons, QWidget* memoryList, KeyboardState& keyboard,
+                 std::unique_ptr<KeyLayout> layout);
   ~KeyClickFilter() override;
 
   KeyClickFilter(const KeyClickFilter&) = delete;
@@ -48,7 +47,11 @@ class KeyClickFilter final : public QObject {
   void OnKeyUp(const QKeyEvent& key, int virtualKey);
 
   QPointer<QWidget> m_window;
-  KeyClickTargets m_targets;
+  ButtonLookup m_buttons;
+  QPointer<QWidget> m_memoryList;
+  KeyboardState& m_keyboard;
+  // The NumLock byte when the window was made; NumLock is set back to it.
+  const int m_nNumLockAtStart;
   std::unique_ptr<KeyLayout> m_layout;
   // A NumLock press was answered and its release is still to come.
   bool m_numLockHeld = false;

@@ -1,4 +1,4 @@
-#include "key_translation.h"
+#include "ui/keyboard/key_translation.h"
 
 #include <QKeyEvent>
 
@@ -6,8 +6,8 @@
 
 #include <array>
 
-#include "key_layout.h"
-#include "virtual_keys.h"
+#include "ui/platform/key_layout.h"
+#include "dispatch/virtual_keys.h"
 
 namespace varuno {
 

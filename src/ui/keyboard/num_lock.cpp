@@ -1,14 +1,14 @@
-#include "num_lock.h"
+#include "ui/keyboard/num_lock.h"
 
-#include "keyboard_state.h"
+#include "ui/platform/keyboard_state.h"
 
 namespace varuno {
 
-void RestoreNumLock(KeyboardState& keyboard, int startByte) {
+void ReassertNumLock(KeyboardState& keyboard, int startState) {
   if (!keyboard.CanSetNumLock()) {
     return;
   }
-  const bool wanted = (startByte & 0x01) != 0;
+  const bool wanted = startState != 0;
   const bool on = (keyboard.NumLockByte() & 0x01) != 0;
   if (on != wanted) {
     keyboard.SetNumLock(wanted);

@@ -5,10 +5,11 @@ namespace varuno {
 
 class KeyboardState;
 
-// Sets NumLock to the lock state recorded in `startByte`, a NumLock byte
-// (bit 0: on, bit 7: key down). Only bit 0 is the lock; bit 7 says whether
-// the key happened to be held. Leaves NumLock alone when it already matches
-// and where the platform cannot set it.
-void RestoreNumLock(KeyboardState& keyboard, int startByte);
+// Sets NumLock back to the state recorded in `startState`, the NumLock byte
+// read at start (bit 0: on, bit 7: key down). Any non-zero byte counts as on,
+// a byte with only the key-down bit among them. Leaves NumLock alone when
+// its lock (bit 0 of the current byte) already matches and where the
+// platform cannot set it.
+void ReassertNumLock(KeyboardState& keyboard, int startState);
 
 }  // namespace varuno

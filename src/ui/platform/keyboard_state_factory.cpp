@@ -1,8 +1,8 @@
-#include "keyboard_state_factory.h"
+#include "ui/platform/keyboard_state_factory.h"
 
-#include "null_keyboard_state.h"
-#include "x11_display.h"
-#include "xkb_keyboard_state.h"
+#include "ui/platform/null_keyboard_state.h"
+#include "ui/platform/x11_display.h"
+#include "ui/platform/xkb_keyboard_state.h"
 
 namespace varuno {
 

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "keyboard_state.h"
+#include "ui/platform/keyboard_state.h"
 
 namespace varuno {
 

@@ -1,7 +1,7 @@
 // A keyboard state for platforms that can neither read nor set NumLock.
 #pragma once
 
-#include "keyboard_state.h"
+#include "ui/platform/keyboard_state.h"
 
 namespace varuno {
 

@@ -1,4 +1,4 @@
-#include "xkb_keyboard_state.h"
+#include "ui/platform/xkb_keyboard_state.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>

@@ -3,7 +3,7 @@
 // synthesised, so the window never sees a NumLock key of its own making.
 #pragma once
 
-#include "keyboard_state.h"
+#include "ui/platform/keyboard_state.h"
 
 struct _XDisplay;
 

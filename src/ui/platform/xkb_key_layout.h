@@ -1,7 +1,7 @@
 // The keyboard layout of an X server, read through XKB.
 #pragma once
 
-#include "key_layout.h"
+#include "ui/platform/key_layout.h"
 
 struct _XDisplay;
 

@@ -1,4 +1,4 @@
-#include "x11_display.h"
+#include "ui/platform/x11_display.h"
 
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>

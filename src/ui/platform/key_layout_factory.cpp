@@ -1,7 +1,7 @@
-#include "key_layout_factory.h"
+#include "ui/platform/key_layout_factory.h"
 
-#include "x11_display.h"
-#include "xkb_key_layout.h"
+#include "ui/platform/x11_display.h"
+#include "ui/platform/xkb_key_layout.h"
 
 namespace varuno {
 

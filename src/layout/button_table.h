@@ -1,13 +1,14 @@
 // The 27 bitmap buttons of the main window as data: where each stands, which
 // pictures it shows, which element of the window's button array holds it,
-// and the names it carries. The window creates its buttons from this table.
+// and the names it carries. The window creates its buttons from this table;
+// the art generator draws the panels around them.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 
-#include "control_ids.h"
+#include "dispatch/control_ids.h"
 
 namespace varuno {
 
@@ -26,8 +27,7 @@ struct ButtonRow {
   int upPicture;  // bitmap resource IDs
   int downPicture;
   const char* objectName;
-  const char* accessibleName;  // UTF-8
-  const char* toolTip;         // UTF-8; names the keyboard key where one clicks the button
+  const char* accessibleName;  // UTF-8; the tooltip adds the key that clicks the button
 };
 
 inline constexpr std::size_t kButtonCount = 27;

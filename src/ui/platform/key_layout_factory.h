@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "key_layout.h"
+#include "ui/platform/key_layout.h"
 
 namespace varuno {
 

@@ -1,4 +1,4 @@
-#include "xkb_key_layout.h"
+#include "ui/platform/xkb_key_layout.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
