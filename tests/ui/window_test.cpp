@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 
+#include "layout/window_layout.h"
 #include "ui/art_resources.h"
 #include "ui/tape_view.h"
 #include "window_fixture.h"
@@ -110,6 +111,23 @@ TEST_F(WindowTest, DrawsTheControlsOnWhiteAndTheFaceAndHotSpotsOnTheSkin) {
   }
   // The skin is not plain white where the face is.
   EXPECT_NE(skin.pixelColor(QPoint(5, 300) * ratio), QColor(Qt::white));
+
+  // The display box keeps its whole frame around the opaque display: every
+  // pixel of its four lines shows the frame colour.
+  const PixelRect box = kDisplayBox;
+  const QRect lines[] = {{box.x, box.y, box.width, 1}, {box.x, box.Bottom(), box.width, 1},
+                         {box.x, box.y, 1, box.height}, {box.Right(), box.y, 1, box.height}};
+  for (const QRect& line : lines) {
+    const QRect pixels = device(line);
+    int wrong = 0;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+      for (int x = pixels.left(); x <= pixels.right(); ++x) {
+        wrong += shot.pixel(x, y) != (0xFF000000U | kDisplayFrameRgb) ? 1 : 0;
+      }
+    }
+    EXPECT_EQ(wrong, 0) << "frame line at " << line.x() << "," << line.y() << " " << line.width()
+                        << "x" << line.height();
+  }
 }
 
 TEST_F(WindowTest, DisplayDropsItsCommasWhileFocusedAndRegroupsAfter) {

@@ -155,11 +155,11 @@ void PaintPanels(QPainter& p) {
     p.setFont(Font(12, true));
     p.drawText(heading.adjusted(10, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, title);
   }
-  // The white box the display's text stands in; its frame lies just outside
-  // the display on every side.
-  p.setPen(QPen(kDisplayFrame, 1.0));
-  p.setBrush(Qt::white);
-  p.drawRect(Rect(kDisplayBox).adjusted(0.5, 0.5, -0.5, -0.5));
+  // The white box the display's text stands in: a one-pixel frame just
+  // outside the display on every side, filled so its corners are whole.
+  const QRectF box = Rect(kDisplayBox);
+  p.fillRect(box, kDisplayFrame);
+  p.fillRect(box.adjusted(1, 1, -1, -1), Qt::white);
 }
 
 }  // namespace
