@@ -84,10 +84,15 @@ static_assert(TableIsComplete(), "the button table misses an element or uses a c
 // size of its partner, and is drawn as the up or down picture it serves as.
 constexpr bool PicturesAreCatalogued() {
   for (const ButtonRow& row : kTable) {
-    const Picture* up = FindPicture(row.upPicture);
-    const Picture* down = FindPicture(row.downPicture);
-    if (up == nullptr || down == nullptr || up->face == Face::Skin || up->down || !down->down ||
-        up->width != down->width || up->height != down->height) {
+    const int upIndex = PictureIndex(row.upPicture);
+    const int downIndex = PictureIndex(row.downPicture);
+    if (upIndex < 0 || downIndex < 0) {
+      return false;
+    }
+    const Picture& up = kPictures[static_cast<std::size_t>(upIndex)];
+    const Picture& down = kPictures[static_cast<std::size_t>(downIndex)];
+    if (up.face == Face::Skin || up.down || !down.down || up.width != down.width ||
+        up.height != down.height) {
       return false;
     }
   }
@@ -120,7 +125,11 @@ static_assert(EveryKeyClicksABitmapButton(), "a key row names a control that is 
 // window by its default.
 constexpr bool EveryButtonHasACommand() {
   for (const ButtonRow& row : kTable) {
-    if ((FindCommand(BN_CLICKED, row.controlId) != nullptr) == (row.controlId == IDCANCEL)) {
+    bool hasCommand = false;
+    for (const CommandEntry& entry : kCommandTable) {
+      hasCommand = hasCommand || (entry.notification == BN_CLICKED && entry.controlId == row.controlId);
+    }
+    if (hasCommand == (row.controlId == IDCANCEL)) {
       return false;
     }
   }

@@ -115,14 +115,22 @@ inline constexpr std::array<Picture, kPictureCount> kPictures = {{
 }};
 
 
-// The catalogue's picture with a resource ID, or nullptr.
-constexpr const Picture* FindPicture(int resourceId) {
-  for (const Picture& picture : kPictures) {
-    if (picture.resourceId == resourceId) {
-      return &picture;
+// The index of the picture with a resource ID in the catalogue, or -1.
+// (Compile-time checks use the index: comparing element addresses with null
+// is not a constant expression under the sanitizers.)
+constexpr int PictureIndex(int resourceId) {
+  for (std::size_t i = 0; i < kPictures.size(); ++i) {
+    if (kPictures[i].resourceId == resourceId) {
+      return static_cast<int>(i);
     }
   }
-  return nullptr;
+  return -1;
+}
+
+// The catalogue's picture with a resource ID, or nullptr.
+inline const Picture* FindPicture(int resourceId) {
+  const int index = PictureIndex(resourceId);
+  return index < 0 ? nullptr : &kPictures[static_cast<std::size_t>(index)];
 }
 
 }  // namespace varuno

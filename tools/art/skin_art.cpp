@@ -29,8 +29,9 @@ namespace {
 
 constexpr int kWidth = kWindowWidth;
 constexpr int kHeight = kWindowHeight;
-static_assert(FindPicture(kSkinPictureId)->width == kWidth &&
-              FindPicture(kSkinPictureId)->height == kHeight, "the skin is not the size of the window");
+static_assert(kPictures[PictureIndex(kSkinPictureId)].width == kWidth &&
+                  kPictures[PictureIndex(kSkinPictureId)].height == kHeight,
+              "the skin is not the size of the window");
 
 const QColor kFaceTop(0xD6, 0xE7, 0xF8);
 const QColor kFaceBottom(0xBC, 0xD4, 0xEE);
