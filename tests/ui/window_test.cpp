@@ -32,17 +32,62 @@ TEST_F(WindowTest, HasItsFixedSizeTitleAndRoundedOutline) {
     int x, y;
     bool inside;
   };
-  // The corners are cut by the 15 x 15 ellipse; the rim between them stays.
-  // The outline is laid on a rectangle one pixel larger, so the right and
-  // bottom corners are cut one pixel less deeply than the left and top ones.
+  // The corners are cut by the 15 x 15 ellipse, all four alike; the rim
+  // between them stays.
   const Point points[] = {
       {0, 0, false},     {4, 0, false},     {5, 0, true},      {0, 4, false},     {0, 5, true},
-      {428, 0, false},   {425, 0, false},   {424, 0, true},    {0, 490, false},   {428, 490, false},
+      {428, 0, false},   {424, 0, false},   {423, 0, true},    {0, 490, false},   {428, 490, false},
       {214, 0, true},    {0, 245, true},    {428, 245, true},  {214, 490, true},  {2, 2, true},
-      {1, 1, false},     {427, 490, false}, {426, 490, true},  {427, 489, true},
+      {1, 1, false},     {424, 490, false}, {423, 490, true},  {428, 486, false}, {428, 485, true},
+      {426, 488, true},  {427, 489, false},
   };
   for (const Point& p : points) {
     EXPECT_EQ(mask.contains(QPoint(p.x, p.y)), p.inside) << p.x << "," << p.y;
+  }
+}
+
+// At each corner, along every row and every column, the first pixel inside
+// the window is the skin's grey rim and the one outside it is not: no face
+// stands outside the rim, and the rim is not cut.
+TEST_F(WindowTest, CutsItsFourCornersAlikeJustOutsideTheSkinsRim) {
+  const QRegion mask = window->mask();
+  const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage skin = LoadArtPixmap(kSkinBitmapId, 1.0).toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(shot.size(), QSize(429, 491));
+  constexpr int kZone = 8;  // the corner ellipse's reach and a little more
+  struct Corner {
+    const char* name;
+    bool right, bottom;
+  };
+  for (const Corner corner : {Corner{"top left", false, false}, Corner{"top right", true, false},
+                              Corner{"bottom left", false, true}, Corner{"bottom right", true, true}}) {
+    // A point given as if at the top left, mirrored to this corner.
+    const auto at = [&corner](int across, int down) {
+      return QPoint(corner.right ? 428 - across : across, corner.bottom ? 490 - down : down);
+    };
+    // A rim pixel is clearly darker than the face beside the corner.
+    const int face = qGray(skin.pixel(at(kZone + 2, kZone + 2)));
+    const auto isRim = [&face](QRgb pixel) { return qGray(pixel) < face - 40; };
+    for (int line = 0; line < kZone; ++line) {
+      for (const bool byRow : {true, false}) {
+        const auto point = [&](int in) { return byRow ? at(in, line) : at(line, in); };
+        int first = 0;
+        while (first < kZone && !mask.contains(point(first))) {
+          ++first;
+        }
+        // The same cut at every corner as at the top left.
+        const auto topLeft = [&](int in) { return byRow ? QPoint(in, line) : QPoint(line, in); };
+        EXPECT_TRUE(mask.contains(topLeft(first)) && (first == 0 || !mask.contains(topLeft(first - 1))))
+            << corner.name << (byRow ? " row " : " column ") << line;
+        ASSERT_LT(first, kZone) << corner.name << " line " << line;
+        EXPECT_TRUE(isRim(shot.pixel(point(first))))
+            << corner.name << (byRow ? " row " : " column ") << line << ": first pixel inside is face";
+        if (first > 0) {
+          EXPECT_FALSE(isRim(skin.pixel(point(first - 1))))
+              << corner.name << (byRow ? " row " : " column ") << line << ": the mask cuts the rim";
+        }
+      }
+    }
   }
 }
 
