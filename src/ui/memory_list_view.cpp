@@ -11,6 +11,9 @@ MemoryListView::MemoryListView(QWidget* parent) : QListWidget(parent) {
   setUniformItemSizes(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // A list box clips a row that is too wide; it never puts "…" in place of
+  // its end.
+  setTextElideMode(Qt::ElideNone);
 }
 
 int MemoryListView::RowCount() const { return count(); }

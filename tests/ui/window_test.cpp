@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QImage>
+#include <QListWidget>
+#include <QScrollBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRegion>
@@ -191,6 +193,37 @@ TEST_F(WindowTest, DisplayDropsItsCommasWhileFocusedAndRegroupsAfter) {
   EXPECT_EQ(window->DisplayText(), "1,234,567");
   list->setFocus(Qt::TabFocusReason);
   EXPECT_EQ(window->DisplayText(), "1,234,567");
+}
+
+// With a scroll bar the list is narrower than a rule row: the row is clipped
+// at the edge, not ended in "…". The rule is one unbroken line, so every
+// pixel of its darkest line up to the list's edge is ink.
+TEST_F(WindowTest, MemoryListClipsWideRowsWithoutEllipsis) {
+  Press("C1M2M3M4M5M6M7M8M9M");
+  auto* list = static_cast<QListWidget*>(window->Control(IDC_MEMORY_LIST));
+  ASSERT_EQ(list->count(), 11);
+  ASSERT_TRUE(list->verticalScrollBar()->isVisible());
+  list->scrollToItem(list->item(9));
+  const QRect rule = list->visualItemRect(list->item(9));
+  const QImage shot = list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_GT(rule.height(), 0);
+  ASSERT_GE(rule.right(), shot.width() - 1) << "the rule row fits; nothing to clip";
+  int inkLine = -1;
+  int mostInk = 0;
+  for (int y = rule.top(); y <= rule.bottom(); ++y) {
+    int ink = 0;
+    for (int x = 0; x < shot.width(); ++x) {
+      ink += qGray(shot.pixel(x, y)) < 128 ? 1 : 0;
+    }
+    if (ink > mostInk) {
+      mostInk = ink;
+      inkLine = y;
+    }
+  }
+  ASSERT_GE(inkLine, 0);
+  for (int x = shot.width() - 24; x < shot.width(); ++x) {
+    EXPECT_LT(qGray(shot.pixel(x, inkLine)), 128) << "gap in the rule at x " << x;
+  }
 }
 
 // Presses, moves and releases the left button on `target` with explicit
