@@ -2,9 +2,11 @@
 // the display's focus behaviour, dragging, and the window commands.
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QGuiApplication>
 #include <QImage>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QStyleHints>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRegion>
@@ -127,6 +129,54 @@ TEST_F(WindowTest, PlacesTheLayoutControlsInTabOrderWithTheFocusInTheList) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), window->Control(rows[i % rows.size()].id)) << i;
   }
+}
+
+// Each Tab shows where the focus went and takes the cue away from where it
+// was, changing nothing outside those two controls; between the two
+// invisible hot spots nothing changes at all. Once with an empty memory
+// list and once with rows in it.
+TEST_F(WindowTest, ShowsTheFocusOfEachControlButNotOfTheHotSpots) {
+  QStyleHints* hints = QGuiApplication::styleHints();
+  const int flashTime = hints->cursorFlashTime();
+  hints->setCursorFlashTime(0);  // a caret that does not blink, for comparable grabs
+  struct Step {
+    ControlId from, to;
+    bool shows;  // whether the Tab changes any pixel
+  };
+  const Step steps[] = {
+      {IDC_MEMORY_LIST, IDC_TAPE, true}, {IDC_TAPE, IDC_DISPLAY, true},
+      {IDC_DISPLAY, IDC_LOGO, true},     {IDC_LOGO, IDC_HOMEPAGE, false},
+      {IDC_HOMEPAGE, IDC_MEMORY_LIST, true},
+  };
+  for (const char* keys : {"", "12+3=M"}) {
+    Press(keys);
+    // Into the list from the keyboard, as the cues show after keyboard use.
+    window->Control(IDC_HOMEPAGE)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), window->Control(IDC_MEMORY_LIST));
+    QImage before = window->grab().toImage();
+    for (const Step& step : steps) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      ASSERT_EQ(QApplication::focusWidget(), window->Control(step.to)) << keys;
+      const QImage after = window->grab().toImage();
+      const QRegion allowed =
+          QRegion(window->Control(step.from)->geometry()) + window->Control(step.to)->geometry();
+      bool changed = false;
+      bool changedElsewhere = false;
+      for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+          if (after.pixel(x, y) != before.pixel(x, y)) {
+            changed = true;
+            changedElsewhere = changedElsewhere || !allowed.contains(QPoint(x, y));
+          }
+        }
+      }
+      EXPECT_EQ(changed, step.shows) << "\"" << keys << "\" Tab from " << step.from << " to " << step.to;
+      EXPECT_FALSE(changedElsewhere) << "\"" << keys << "\" Tab from " << step.from << " to " << step.to;
+      before = after;
+    }
+  }
+  hints->setCursorFlashTime(flashTime);
 }
 
 // Run also with QT_SCALE_FACTOR=2 (ctest does): the skin is then painted from
