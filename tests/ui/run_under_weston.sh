@@ -27,7 +27,7 @@ env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$runtime" \
   weston --backend=headless-backend.so --no-config --idle-time=0 --socket="$socket" \
   > "$runtime/weston.log" 2>&1 &
 weston_pid=$!
-for _ in $(seq 200); do
+for _ in $(seq 400); do
   [ -S "$runtime/$socket" ] && break
   if ! kill -0 "$weston_pid" 2> /dev/null; then
     break
