@@ -32,6 +32,7 @@ VARUNO_TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   locales xvfb xauth x11-utils xdotool libxtst-dev
   desktop-file-utils appstream-util appstream
+  weston qt6-wayland
 )
 
 # Makes sure a locale whose decimal point is a comma exists, for the tests

@@ -1,6 +1,9 @@
 #include "ui/display_view.h"
 
 #include <QFocusEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace varuno {
 
@@ -18,6 +21,18 @@ void DisplayView::focusInEvent(QFocusEvent* event) {
 void DisplayView::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   Q_EMIT focusLeft();
+}
+
+void DisplayView::paintEvent(QPaintEvent* event) {
+  QLineEdit::paintEvent(event);
+  if (!hasFocus()) {
+    return;
+  }
+  QPainter painter(this);
+  QStyleOptionFocusRect option;
+  option.initFrom(this);
+  option.backgroundColor = palette().color(QPalette::Base);
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 }  // namespace varuno

@@ -1,6 +1,7 @@
 // The display: one line of bold text, right-aligned, read-only, on white.
 // It reports when it gains and loses the keyboard focus, so the window can
-// route those to the command table.
+// route those to the command table, and shows the platform's focus
+// rectangle while it has the focus (a read-only line shows no caret).
 #pragma once
 
 #include <QLineEdit>
@@ -20,6 +21,7 @@ class DisplayView : public QLineEdit {
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace varuno

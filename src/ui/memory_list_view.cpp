@@ -1,7 +1,11 @@
 #include "ui/memory_list_view.h"
 
+#include <QFontMetrics>
 #include <QItemSelectionModel>
+#include <QPainter>
 #include <QString>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace varuno {
 
@@ -11,6 +15,9 @@ MemoryListView::MemoryListView(QWidget* parent) : QListWidget(parent) {
   setUniformItemSizes(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // A list box clips a row that is too wide; it never puts "…" in place of
+  // its end.
+  setTextElideMode(Qt::ElideNone);
 }
 
 int MemoryListView::RowCount() const { return count(); }
@@ -48,6 +55,19 @@ void MemoryListView::SelectRow(int row) {
   }
   setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
   scrollToItem(item(row));
+}
+
+void MemoryListView::paintEvent(QPaintEvent* event) {
+  QListWidget::paintEvent(event);
+  if (count() > 0 || !hasFocus()) {
+    return;
+  }
+  QPainter painter(viewport());
+  QStyleOptionFocusRect option;
+  option.initFrom(this);
+  option.rect = QRect(0, 0, viewport()->width(), QFontMetrics(font()).height());
+  option.backgroundColor = palette().color(QPalette::Base);
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 }  // namespace varuno

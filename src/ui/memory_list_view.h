@@ -22,6 +22,11 @@ class MemoryListView : public QListWidget, public ListSurface {
   void RemoveAllRows() override;
   int SelectedRow() const override;
   void SelectRow(int row) override;
+
+ protected:
+  // An empty list with the focus shows the focus rectangle where its first
+  // row would be, as a list box does.
+  void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace varuno

@@ -23,6 +23,8 @@ QString ToWidgetText(std::string_view text) {
 
 TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent) {
   setReadOnly(true);
+  // Read-only, but with a caret while it has the focus, so the focus shows.
+  setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   setUndoRedoEnabled(false);
   setLineWrapMode(QPlainTextEdit::NoWrap);
   setWordWrapMode(QTextOption::NoWrap);

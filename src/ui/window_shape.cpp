@@ -7,43 +7,39 @@
 
 namespace varuno {
 
-QRegion RoundedWindowRegion(int width, int height, int ellipse) {
-  const double outerWidth = width + 1.0;
-  const double outerHeight = height + 1.0;
-  const double radius = ellipse / 2.0;
-  // A pixel belongs to the region when its centre lies inside the outline.
-  QRegion region;
-  int fullFrom = -1;
-  for (int y = 0; y < height; ++y) {
-    const double centreY = y + 0.5;
-    double dy = 0.0;
-    if (centreY < radius) {
-      dy = radius - centreY;
-    } else if (centreY > outerHeight - radius) {
-      dy = centreY - (outerHeight - radius);
-    }
-    if (dy == 0.0) {
-      if (fullFrom < 0) {
-        fullFrom = y;
-      }
-      continue;
-    }
-    if (fullFrom >= 0) {
-      region += QRect(0, fullFrom, width, y - fullFrom);
-      fullFrom = -1;
-    }
-    if (dy >= radius) {
-      continue;
-    }
-    const double half = radius * std::sqrt(1.0 - (dy / radius) * (dy / radius));
-    const int left = std::max(0, static_cast<int>(std::ceil(radius - half - 0.5)));
-    const int right = std::min(width, static_cast<int>(std::floor(outerWidth - radius + half - 0.5)) + 1);
-    if (right > left) {
-      region += QRect(left, y, right - left, 1);
-    }
+namespace {
+
+// How many pixels the corner takes off a row that lies `fromEdge` rows from
+// the nearest top or bottom edge: those whose centres lie outside the
+// corner ellipse.
+int CornerCut(int fromEdge, double radius) {
+  const double dy = radius - (fromEdge + 0.5);
+  if (dy <= 0.0) {
+    return 0;
   }
-  if (fullFrom >= 0) {
-    region += QRect(0, fullFrom, width, height - fullFrom);
+  const double half = radius * std::sqrt(std::max(0.0, 1.0 - (dy / radius) * (dy / radius)));
+  return std::max(0, static_cast<int>(std::ceil(radius - half - 0.5)));
+}
+
+}  // namespace
+
+QRegion RoundedWindowRegion(int width, int height, int ellipse) {
+  const double radius = ellipse / 2.0;
+  // Rows are cut alike at both ends and in the top and bottom corners, so
+  // the four corners are mirror images of one another.
+  QRegion region;
+  int runFrom = 0;
+  int runCut = -1;
+  for (int y = 0; y <= height; ++y) {
+    const int cut = y < height ? std::min(CornerCut(std::min(y, height - 1 - y), radius), width / 2) : -2;
+    if (cut == runCut) {
+      continue;
+    }
+    if (runCut >= 0 && width - 2 * runCut > 0) {
+      region += QRect(runCut, runFrom, width - 2 * runCut, y - runFrom);
+    }
+    runFrom = y;
+    runCut = cut;
   }
   return region;
 }

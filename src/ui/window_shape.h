@@ -1,14 +1,16 @@
-// The outline of the main window: a rounded rectangle as the window system
-// of the original design draws it for a rectangle one pixel larger than the
-// window each way, clipped to the window.
+// The outline of the main window: a rounded rectangle whose four corners are
+// cut alike, as the window system of the original design cuts a window to
+// a round rectangle one pixel larger than the window each way (its regions
+// leave out their right and bottom edges).
 #pragma once
 
 #include <QRegion>
 
 namespace varuno {
 
-// The region of a round rectangle (0, 0)-(width + 1, height + 1) with a
-// corner ellipse of ellipse x ellipse pixels, clipped to width x height.
+// The region of a width x height window with rounded corners: a pixel is in
+// it when its centre lies inside the round rectangle (0, 0)-(width, height)
+// with a corner ellipse of ellipse x ellipse pixels.
 QRegion RoundedWindowRegion(int width, int height, int ellipse);
 
 }  // namespace varuno

@@ -1,8 +1,12 @@
 // The script reader: line splitting and bounded memory for runaway lines.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <ios>
 #include <sstream>
+#include <streambuf>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "line_reader.h"
@@ -65,6 +69,45 @@ TEST(LineReaderTest, NulBytesAreKeptAndMakeTheLineBad) {
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_EQ(lines[0].text.size(), 5u);
   EXPECT_EQ(ParseScriptLine(lines[0]).kind, ReplayKind::Bad);
+}
+
+// Hands out `data`, then fails the next read as a file buffer does.
+class FailingBuffer : public std::streambuf {
+ public:
+  explicit FailingBuffer(std::string data) : m_data(std::move(data)) {
+    setg(m_data.data(), m_data.data(), m_data.data() + m_data.size());
+  }
+
+ protected:
+  int_type underflow() override {
+    throw std::ios_base::failure("read failed", std::error_code(EIO, std::system_category()));
+  }
+
+ private:
+  std::string m_data;
+};
+
+TEST(LineReaderTest, AReadErrorEndsTheInputAfterTheWholeLinesAndSaysWhy) {
+  for (const std::string& data : {std::string("1023\n1026\n10"), std::string("1023\n1026\n")}) {
+    FailingBuffer input(data);
+    LineReader reader(input);
+    ScriptLine line;
+    ASSERT_TRUE(reader.Next(line));
+    EXPECT_EQ(line.text, "1023");
+    ASSERT_TRUE(reader.Next(line));
+    EXPECT_EQ(line.text, "1026");
+    EXPECT_TRUE(reader.ReadError().empty());
+    // The line cut short by the failure is not handed out as a line.
+    EXPECT_FALSE(reader.Next(line));
+    EXPECT_EQ(reader.ReadError(), std::generic_category().message(EIO));
+    EXPECT_FALSE(reader.Next(line));
+  }
+  std::istringstream fine("1023");
+  LineReader reader(*fine.rdbuf());
+  ScriptLine line;
+  EXPECT_TRUE(reader.Next(line));
+  EXPECT_FALSE(reader.Next(line));
+  EXPECT_TRUE(reader.ReadError().empty());
 }
 
 }  // namespace

@@ -2,7 +2,11 @@
 // the display's focus behaviour, dragging, and the window commands.
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QGuiApplication>
 #include <QImage>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QStyleHints>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRegion>
@@ -33,17 +37,62 @@ TEST_F(WindowTest, HasItsFixedSizeTitleAndRoundedOutline) {
     int x, y;
     bool inside;
   };
-  // The corners are cut by the 15 x 15 ellipse; the rim between them stays.
-  // The outline is laid on a rectangle one pixel larger, so the right and
-  // bottom corners are cut one pixel less deeply than the left and top ones.
+  // The corners are cut by the 15 x 15 ellipse, all four alike; the rim
+  // between them stays.
   const Point points[] = {
       {0, 0, false},     {4, 0, false},     {5, 0, true},      {0, 4, false},     {0, 5, true},
-      {428, 0, false},   {425, 0, false},   {424, 0, true},    {0, 490, false},   {428, 490, false},
+      {428, 0, false},   {424, 0, false},   {423, 0, true},    {0, 490, false},   {428, 490, false},
       {214, 0, true},    {0, 245, true},    {428, 245, true},  {214, 490, true},  {2, 2, true},
-      {1, 1, false},     {427, 490, false}, {426, 490, true},  {427, 489, true},
+      {1, 1, false},     {424, 490, false}, {423, 490, true},  {428, 486, false}, {428, 485, true},
+      {426, 488, true},  {427, 489, false},
   };
   for (const Point& p : points) {
     EXPECT_EQ(mask.contains(QPoint(p.x, p.y)), p.inside) << p.x << "," << p.y;
+  }
+}
+
+// At each corner, along every row and every column, the first pixel inside
+// the window is the skin's grey rim and the one outside it is not: no face
+// stands outside the rim, and the rim is not cut.
+TEST_F(WindowTest, CutsItsFourCornersAlikeJustOutsideTheSkinsRim) {
+  const QRegion mask = window->mask();
+  const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage skin = LoadArtPixmap(kSkinBitmapId, 1.0).toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(shot.size(), QSize(429, 491));
+  constexpr int kZone = 8;  // the corner ellipse's reach and a little more
+  struct Corner {
+    const char* name;
+    bool right, bottom;
+  };
+  for (const Corner corner : {Corner{"top left", false, false}, Corner{"top right", true, false},
+                              Corner{"bottom left", false, true}, Corner{"bottom right", true, true}}) {
+    // A point given as if at the top left, mirrored to this corner.
+    const auto at = [&corner](int across, int down) {
+      return QPoint(corner.right ? 428 - across : across, corner.bottom ? 490 - down : down);
+    };
+    // A rim pixel is clearly darker than the face beside the corner.
+    const int face = qGray(skin.pixel(at(kZone + 2, kZone + 2)));
+    const auto isRim = [&face](QRgb pixel) { return qGray(pixel) < face - 40; };
+    for (int line = 0; line < kZone; ++line) {
+      for (const bool byRow : {true, false}) {
+        const auto point = [&](int in) { return byRow ? at(in, line) : at(line, in); };
+        int first = 0;
+        while (first < kZone && !mask.contains(point(first))) {
+          ++first;
+        }
+        // The same cut at every corner as at the top left.
+        const auto topLeft = [&](int in) { return byRow ? QPoint(in, line) : QPoint(line, in); };
+        EXPECT_TRUE(mask.contains(topLeft(first)) && (first == 0 || !mask.contains(topLeft(first - 1))))
+            << corner.name << (byRow ? " row " : " column ") << line;
+        ASSERT_LT(first, kZone) << corner.name << " line " << line;
+        EXPECT_TRUE(isRim(shot.pixel(point(first))))
+            << corner.name << (byRow ? " row " : " column ") << line << ": first pixel inside is face";
+        if (first > 0) {
+          EXPECT_FALSE(isRim(skin.pixel(point(first - 1))))
+              << corner.name << (byRow ? " row " : " column ") << line << ": the mask cuts the rim";
+        }
+      }
+    }
   }
 }
 
@@ -81,6 +130,54 @@ TEST_F(WindowTest, PlacesTheLayoutControlsInTabOrderWithTheFocusInTheList) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), window->Control(rows[i % rows.size()].id)) << i;
   }
+}
+
+// Each Tab shows where the focus went and takes the cue away from where it
+// was, changing nothing outside those two controls; between the two
+// invisible hot spots nothing changes at all. Once with an empty memory
+// list and once with rows in it.
+TEST_F(WindowTest, ShowsTheFocusOfEachControlButNotOfTheHotSpots) {
+  QStyleHints* hints = QGuiApplication::styleHints();
+  const int flashTime = hints->cursorFlashTime();
+  hints->setCursorFlashTime(0);  // a caret that does not blink, for comparable grabs
+  struct Step {
+    ControlId from, to;
+    bool shows;  // whether the Tab changes any pixel
+  };
+  const Step steps[] = {
+      {IDC_MEMORY_LIST, IDC_TAPE, true}, {IDC_TAPE, IDC_DISPLAY, true},
+      {IDC_DISPLAY, IDC_LOGO, true},     {IDC_LOGO, IDC_HOMEPAGE, false},
+      {IDC_HOMEPAGE, IDC_MEMORY_LIST, true},
+  };
+  for (const char* keys : {"", "12+3=M"}) {
+    Press(keys);
+    // Into the list from the keyboard, as the cues show after keyboard use.
+    window->Control(IDC_HOMEPAGE)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), window->Control(IDC_MEMORY_LIST));
+    QImage before = window->grab().toImage();
+    for (const Step& step : steps) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      ASSERT_EQ(QApplication::focusWidget(), window->Control(step.to)) << keys;
+      const QImage after = window->grab().toImage();
+      const QRegion allowed =
+          QRegion(window->Control(step.from)->geometry()) + window->Control(step.to)->geometry();
+      bool changed = false;
+      bool changedElsewhere = false;
+      for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+          if (after.pixel(x, y) != before.pixel(x, y)) {
+            changed = true;
+            changedElsewhere = changedElsewhere || !allowed.contains(QPoint(x, y));
+          }
+        }
+      }
+      EXPECT_EQ(changed, step.shows) << "\"" << keys << "\" Tab from " << step.from << " to " << step.to;
+      EXPECT_FALSE(changedElsewhere) << "\"" << keys << "\" Tab from " << step.from << " to " << step.to;
+      before = after;
+    }
+  }
+  hints->setCursorFlashTime(flashTime);
 }
 
 // Run also with QT_SCALE_FACTOR=2 (ctest does): the skin is then painted from
@@ -164,6 +261,37 @@ TEST_F(WindowTest, DisplayDropsItsCommasWhileFocusedAndRegroupsAfter) {
   EXPECT_EQ(window->DisplayText(), "1,234,567");
   list->setFocus(Qt::TabFocusReason);
   EXPECT_EQ(window->DisplayText(), "1,234,567");
+}
+
+// With a scroll bar the list is narrower than a rule row: the row is clipped
+// at the edge, not ended in "…". The rule is one unbroken line, so every
+// pixel of its darkest line up to the list's edge is ink.
+TEST_F(WindowTest, MemoryListClipsWideRowsWithoutEllipsis) {
+  Press("C1M2M3M4M5M6M7M8M9M");
+  auto* list = static_cast<QListWidget*>(window->Control(IDC_MEMORY_LIST));
+  ASSERT_EQ(list->count(), 11);
+  ASSERT_TRUE(list->verticalScrollBar()->isVisible());
+  list->scrollToItem(list->item(9));
+  const QRect rule = list->visualItemRect(list->item(9));
+  const QImage shot = list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_GT(rule.height(), 0);
+  ASSERT_GE(rule.right(), shot.width() - 1) << "the rule row fits; nothing to clip";
+  int inkLine = -1;
+  int mostInk = 0;
+  for (int y = rule.top(); y <= rule.bottom(); ++y) {
+    int ink = 0;
+    for (int x = 0; x < shot.width(); ++x) {
+      ink += qGray(shot.pixel(x, y)) < 128 ? 1 : 0;
+    }
+    if (ink > mostInk) {
+      mostInk = ink;
+      inkLine = y;
+    }
+  }
+  ASSERT_GE(inkLine, 0);
+  for (int x = shot.width() - 24; x < shot.width(); ++x) {
+    EXPECT_LT(qGray(shot.pixel(x, inkLine)), 128) << "gap in the rule at x " << x;
+  }
 }
 
 // Presses, moves and releases the left button on `target` with explicit

@@ -1,8 +1,27 @@
 #include "line_reader.h"
 
+#include <ios>
+
 namespace varuno::replay {
 
 bool LineReader::Next(ScriptLine& line) {
+  if (!m_readError.empty()) {
+    return false;
+  }
+  // A file buffer reports a failed read (a directory, a closed descriptor,
+  // an I/O error) by throwing.
+  try {
+    return ReadLine(line);
+  } catch (const std::ios_base::failure& failure) {
+    m_readError = failure.code() ? failure.code().message() : failure.what();
+    if (m_readError.empty()) {
+      m_readError = "read error";
+    }
+    return false;
+  }
+}
+
+bool LineReader::ReadLine(ScriptLine& line) {
   using Traits = std::streambuf::traits_type;
   line.text.clear();
   line.cut = false;

@@ -29,11 +29,18 @@ class LineReader {
   explicit LineReader(std::streambuf& input) : m_input(input) {}
 
   // Reads the next line (up to a line feed or the end of the input).
-  // Returns false when the input holds no further line.
+  // Returns false when the input holds no further line, or when reading
+  // failed; a line cut short by the failure is not returned.
   bool Next(ScriptLine& line);
 
+  // Why reading stopped early, or empty when it reached the end of the input.
+  const std::string& ReadError() const { return m_readError; }
+
  private:
+  bool ReadLine(ScriptLine& line);
+
   std::streambuf& m_input;
+  std::string m_readError;
 };
 
 }  // namespace varuno::replay
