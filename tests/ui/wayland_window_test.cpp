@@ -14,10 +14,10 @@
 
 #include <memory>
 
-#include "ccalc_dlg.h"
-#include "control_ids.h"
+#include "ui/ccalc_dlg.h"
+#include "dispatch/control_ids.h"
 #include "fake_shell.h"
-#include "platform/keyboard_state_factory.h"
+#include "ui/platform/keyboard_state_factory.h"
 
 namespace varuno {
 namespace {
