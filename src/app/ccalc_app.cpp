@@ -6,6 +6,7 @@
 #include "cabout_dlg.h"
 #include "ccalc_dlg.h"
 #include "platform/keyboard_state_factory.h"
+#include "qt_translation.h"
 #include "ui_fonts.h"
 
 #ifndef VARUNO_HOMEPAGE
@@ -20,6 +21,7 @@ CCalcApp::CCalcApp(int& argc, char** argv) : QApplication(argc, argv), m_openUrl
   setOrganizationDomain(QStringLiteral("varuno.kr"));
   // Ties the windows to the installed desktop entry (taskbar icon, Wayland app id).
   setDesktopFileName(QStringLiteral("kr.varuno.VarunoCalc"));
+  InstallQtTranslation(*this);
 }
 
 CCalcApp::~CCalcApp() = default;

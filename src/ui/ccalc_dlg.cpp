@@ -15,6 +15,7 @@
 #include <cstdint>
 
 #include "art_resources.h"
+#include "clipboard_actions.h"
 #include "control_id_property.h"
 #include "display_view.h"
 #include "hot_spot.h"
@@ -156,6 +157,7 @@ void CCalcDlg::OnInitDialog() {
   auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
   connect(menuKey, &QShortcut::activated, this, [this] { ShowWindowMenu(mapToGlobal(QPoint(0, 0))); });
 
+  InstallClipboard();
   InstallKeyboardHook();
 
   // The first control of the tab order starts with the focus.
@@ -206,6 +208,12 @@ void CCalcDlg::OnSysCommand(unsigned command) {
       break;
     case SC_CLOSE_COMMAND:
       reject();
+      break;
+    case COPY_TAPE_SYSCOMMAND:
+      m_clipboard->CopyTape();
+      break;
+    case PRINT_TAPE_SYSCOMMAND:
+      m_clipboard->PrintTape();
       break;
     default:
       break;

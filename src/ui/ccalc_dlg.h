@@ -28,6 +28,7 @@ class QContextMenuEvent;
 namespace varuno {
 
 class BitmapButton;
+class ClipboardActions;
 class DisplayView;
 class HotSpot;
 class KeyboardState;
@@ -48,6 +49,9 @@ inline constexpr char kWindowTitle[] = "바루노 계산기";
 inline constexpr unsigned SC_MINIMIZE_COMMAND = 0xF020;
 inline constexpr unsigned SC_CLOSE_COMMAND = 0xF060;
 inline constexpr unsigned SC_RESTORE_COMMAND = 0xF120;
+// The window menu's tape items.
+inline constexpr unsigned COPY_TAPE_SYSCOMMAND = 0x0110;
+inline constexpr unsigned PRINT_TAPE_SYSCOMMAND = 0x0120;
 
 class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   Q_OBJECT
@@ -87,6 +91,7 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
 
   const CalcEngine& Engine() const { return m_engine; }
   TapeView& Tape() const { return *m_ctlTape; }
+  ClipboardActions& Clipboard() const { return *m_clipboard; }
 
   // The NumLock byte when the window was constructed.
   int m_nNumLockAtStart;
@@ -103,6 +108,7 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   void OnInitDialog();
   void CreateTitleButtons();             // ccalc_dlg_buttons.cpp
   void CreateKeypadButtons();            // ccalc_dlg_buttons.cpp
+  void InstallClipboard();               // ccalc_dlg_clipboard.cpp
   void InstallKeyboardHook();            // ccalc_dlg_keys.cpp
   void ReassertNumLock(int startState);  // ccalc_dlg_keys.cpp
   // The window menu (minimise, close, About) at a global position.
@@ -130,6 +136,7 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   DisplayView* m_ctlDisplay = nullptr;
   HotSpot* m_ctlLogo = nullptr;
   HotSpot* m_ctlHomepage = nullptr;
+  ClipboardActions* m_clipboard = nullptr;
   std::unique_ptr<WindowDrag> m_drag;
   // The skin at 1x and, loaded when first painted on a dense screen, at 2x.
   QPixmap m_skinBitmap;

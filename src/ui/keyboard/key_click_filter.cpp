@@ -70,7 +70,13 @@ bool KeyClickFilter::eventFilter(QObject* watched, QEvent* event) {
 bool KeyClickFilter::OnKeyDown(QWidget* target, const QKeyEvent& key, int virtualKey) {
   const std::optional<KeyBinding> binding = FindKey(virtualKey);
   if (!binding) {
-    return false;
+    const Qt::KeyboardModifiers held = key.modifiers() & ~Qt::KeypadModifier;
+    const bool ctrl = held.testFlag(Qt::ControlModifier);
+    const bool shift = held.testFlag(Qt::ShiftModifier);
+    const bool others = (held & ~(Qt::ControlModifier | Qt::ShiftModifier)) != Qt::NoModifier;
+    const std::optional<ShortcutAction> action =
+        others ? std::nullopt : FindShortcut(virtualKey, ctrl, shift);
+    return action && m_targets.shortcut && m_targets.shortcut(*action, target);
   }
   if (binding->rule == KeyRule::MemoryListFocused && !IsWithin(target, m_targets.memoryList())) {
     return false;

@@ -1,8 +1,9 @@
 // Looks at every key bound for one window or any of its controls before the
 // control gets it, and turns the keys of the key table into queued clicks on
-// the window's buttons. Keys outside the table go on to the control and the
-// dialog's own handling; Enter and Esc never reach the dialog's handling
-// (which would close it).
+// the window's buttons. Of the keys outside the table, the clipboard and
+// print shortcuts go to the window's shortcut handler; the rest go on to the
+// control and the dialog's own handling. Enter and Esc never reach the
+// dialog's handling (which would close it).
 #pragma once
 
 #include <QObject>
@@ -13,6 +14,7 @@
 
 #include "control_ids.h"
 #include "key_layout.h"
+#include "shortcut_keys.h"
 
 class QAbstractButton;
 class QKeyEvent;
@@ -27,6 +29,9 @@ struct KeyClickTargets {
   std::function<QWidget*()> memoryList;
   // Sets NumLock back to its start state.
   std::function<void()> reassertNumLock;
+  // Carries out a shortcut typed at a control (or the window); returns
+  // whether it took the key. May be empty.
+  std::function<bool(ShortcutAction, QWidget*)> shortcut;
 };
 
 class KeyClickFilter final : public QObject {
