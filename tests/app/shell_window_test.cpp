@@ -66,6 +66,15 @@ void Choose(QWidget& popup, const QString& text) {
   menu.close();
 }
 
+// The texts of a menu's items, "-" for a separator.
+QStringList MenuItems(QWidget& popup) {
+  QStringList items;
+  for (const QAction* action : static_cast<QMenu&>(popup).actions()) {
+    items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+  }
+  return items;
+}
+
 class ShellWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -144,8 +153,8 @@ TEST_F(ShellWindowTest, WindowMenuEndsWithAboutAfterASeparator) {
   WhenActive(
       ActiveMenu,
       [&](QWidget& popup) {
-        for (const QAction* action : static_cast<QMenu&>(popup).actions()) {
-          items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        items = MenuItems(popup);
+        for (const QAction* action : popup.actions()) {
           EXPECT_TRUE(action->isEnabled());
         }
         QTest::keyClick(&popup, Qt::Key_Escape);
@@ -186,9 +195,7 @@ TEST_F(ShellWindowTest, TapeMenuReadsKoreanAndCopiesTheWholeTape) {
   WhenActive(
       ActiveMenu,
       [&](QWidget& popup) {
-        for (const QAction* action : static_cast<QMenu&>(popup).actions()) {
-          items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        }
+        items = MenuItems(popup);
         Choose(popup, QStringLiteral("계산 기록 복사"));
       },
       &found);
