@@ -8,6 +8,8 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "clipboard_text.h"
 #include "display_view.h"

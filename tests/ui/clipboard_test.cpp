@@ -50,8 +50,9 @@ class ClipboardTest : public WindowTest {
 
   // Types a key at a control, as the user would, and lets it be handled.
   void Type(ControlId focus, Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    window->Control(focus)->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    QWidget* control = window->Control(focus);
+    control->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(control, key, modifiers);
     QCoreApplication::processEvents();
   }
 
