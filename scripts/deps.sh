@@ -20,11 +20,12 @@ varuno_need_packages() {
     "${missing[@]}"
 }
 
-# What building the program needs.
+# What building the program needs, and Qt's own Korean texts (context
+# menus, print dialog) that it loads at run time.
 VARUNO_BUILD_PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev libx11-dev
-  fonts-nanum-coding fonts-nanum
+  fonts-nanum-coding fonts-nanum qt6-translations-l10n
 )
 
 # What building and running the tests needs besides.
@@ -33,6 +34,7 @@ VARUNO_TEST_PACKAGES=(
   locales xvfb xauth x11-utils xdotool libxtst-dev
   desktop-file-utils appstream-util appstream
   weston qt6-wayland
+  poppler-utils xclip
 )
 
 # Makes sure a locale whose decimal point is a comma exists, for the tests

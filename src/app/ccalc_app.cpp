@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/cabout_dlg.h"
+#include "app/qt_translation.h"
 #include "ui/ccalc_dlg.h"
 #include "ui/platform/keyboard_state_factory.h"
 #include "ui/ui_fonts.h"
@@ -20,6 +21,7 @@ CCalcApp::CCalcApp(int& argc, char** argv) : QApplication(argc, argv), m_openUrl
   setOrganizationDomain(QStringLiteral("varuno.kr"));
   // Ties the windows to the installed desktop entry (taskbar icon, Wayland app id).
   setDesktopFileName(QStringLiteral("kr.varuno.VarunoCalc"));
+  InstallQtTranslation(*this);
 }
 
 CCalcApp::~CCalcApp() = default;

@@ -15,6 +15,7 @@
 #include <cstdint>
 
 #include "ui/art_resources.h"
+#include "ui/clipboard_actions.h"
 #include "ui/display_view.h"
 #include "ui/hot_spot.h"
 #include "ui/memory_list_view.h"
@@ -135,6 +136,7 @@ void CCalcDlg::OnInitDialog() {
   auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
   connect(menuKey, &QShortcut::activated, this, [this] { ShowWindowMenu(mapToGlobal(QPoint(0, 0))); });
 
+  InstallClipboard();
   InstallKeyboardHook();
 
   // The first control of the tab order starts with the focus.
@@ -182,6 +184,12 @@ void CCalcDlg::OnSysCommand(unsigned command) {
       break;
     case SC_CLOSE_COMMAND:
       reject();
+      break;
+    case COPY_TAPE_SYSCOMMAND:
+      m_clipboard->CopyTape();
+      break;
+    case PRINT_TAPE_SYSCOMMAND:
+      m_clipboard->PrintTape();
       break;
     default:
       break;

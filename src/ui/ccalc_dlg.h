@@ -26,6 +26,7 @@ class QContextMenuEvent;
 namespace varuno {
 
 class BitmapButton;
+class ClipboardActions;
 class DisplayView;
 class HotSpot;
 class KeyboardState;
@@ -41,6 +42,9 @@ inline constexpr char kWindowTitle[] = "바루노 계산기";
 inline constexpr unsigned SC_MINIMIZE_COMMAND = 0xF020;
 inline constexpr unsigned SC_CLOSE_COMMAND = 0xF060;
 inline constexpr unsigned SC_RESTORE_COMMAND = 0xF120;
+// The window menu's tape items.
+inline constexpr unsigned COPY_TAPE_SYSCOMMAND = 0x0110;
+inline constexpr unsigned PRINT_TAPE_SYSCOMMAND = 0x0120;
 
 class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   Q_OBJECT
@@ -80,6 +84,7 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
 
   const CalcEngine& Engine() const { return m_calculator.Engine(); }
   TapeView& Tape() const { return *m_ctlTape; }
+  ClipboardActions& Clipboard() const { return *m_clipboard; }
 
   // The keypad, memory-list and title buttons, by element (digit k at k,
   // then 00, point, + - * /, =, sign, CE, backspace, C, list add, delete,
@@ -94,6 +99,7 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   void OnInitDialog();
   void CreateTitleButtons();   // ccalc_dlg_buttons.cpp
   void CreateKeypadButtons();  // ccalc_dlg_buttons.cpp
+  void InstallClipboard();     // ccalc_dlg_clipboard.cpp
   void InstallKeyboardHook();  // ccalc_dlg_keys.cpp
   // The window menu (minimise, close, About) at a global position.
   void ShowWindowMenu(const QPoint& globalPos);  // ccalc_dlg_menu.cpp
@@ -125,6 +131,7 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   DisplayView* m_ctlDisplay = nullptr;
   HotSpot* m_ctlLogo = nullptr;
   HotSpot* m_ctlHomepage = nullptr;
+  ClipboardActions* m_clipboard = nullptr;
   std::unique_ptr<WindowDrag> m_drag;
   // The skin at 1x and, loaded when first painted on a dense screen, at 2x.
   QPixmap m_skinBitmap;

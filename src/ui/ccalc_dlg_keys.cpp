@@ -1,9 +1,11 @@
 // The main window's keyboard: every key-down bound for the window or one of
 // its controls is looked at first by a key filter, which turns the keys of
 // the key table into queued clicks on the window's buttons; NumLock is set
-// back to its start state before it clicks +/-.
+// back to its start state before it clicks +/-. The clipboard and print
+// shortcuts beside the table go to the window's clipboard actions.
 #include "ui/ccalc_dlg.h"
 
+#include "ui/clipboard_actions.h"
 #include "ui/keyboard/key_click_filter.h"
 #include "ui/platform/key_layout_factory.h"
 
@@ -13,7 +15,8 @@ void CCalcDlg::InstallKeyboardHook() {
   // A child of the window: it lives and stops watching with it.
   new KeyClickFilter(
       this, [this](ControlId id) { return Button(id); }, Control(IDC_MEMORY_LIST), m_keyboard,
-      MakeKeyLayout());
+      MakeKeyLayout(),
+      [this](ShortcutAction action, QWidget* target) { return m_clipboard->OnShortcut(action, target); });
 }
 
 }  // namespace varuno

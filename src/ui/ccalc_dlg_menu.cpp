@@ -1,7 +1,8 @@
 // The main window's window menu. The window has no caption, so the window
 // system gives it no menu of its own; a right click on a bare point of the
 // face and Alt+Space open this one: the window commands the platform offers,
-// then, after a separator, the About item.
+// then, after a separator, copying and printing the tape, and last, after
+// another separator, the About item.
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -9,6 +10,7 @@
 #include <array>
 
 #include "ui/ccalc_dlg.h"
+#include "ui/clipboard_actions.h"
 
 namespace varuno {
 
@@ -23,9 +25,12 @@ struct WindowMenuItem {
   const char* shortcut;  // shown beside the text only; nullptr for none
 };
 
-constexpr std::array<WindowMenuItem, 4> kWindowMenu{{
+constexpr std::array<WindowMenuItem, 7> kWindowMenu{{
     {WindowMenuKind::Command, SC_MINIMIZE_COMMAND, "최소화(&N)", nullptr},
     {WindowMenuKind::Command, SC_CLOSE_COMMAND, "닫기(&C)", "Alt+F4"},
+    {WindowMenuKind::Separator, 0, nullptr, nullptr},
+    {WindowMenuKind::Command, COPY_TAPE_SYSCOMMAND, kCopyTapeText, nullptr},
+    {WindowMenuKind::Command, PRINT_TAPE_SYSCOMMAND, kPrintTapeText, "Ctrl+P"},
     {WindowMenuKind::Separator, 0, nullptr, nullptr},
     // The About item, string 101.
     {WindowMenuKind::Command, ABOUT_SYSCOMMAND, "VarunoCalc 정보(&A)...", nullptr},
@@ -51,7 +56,7 @@ void CCalcDlg::ShowWindowMenu(const QPoint& globalPos) {
     QAction* action = menu.addAction(QString::fromUtf8(item.text));
     action->setProperty(kCommandProperty, item.command);
     if (item.shortcut != nullptr) {
-      // Display only: the window manager owns Alt+F4.
+      // Display only: the window manager owns Alt+F4, the key filter Ctrl+P.
       action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
       action->setShortcutContext(Qt::WidgetShortcut);
     }

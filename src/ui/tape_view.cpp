@@ -1,5 +1,7 @@
 #include "ui/tape_view.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QScrollBar>
 #include <QString>
 #include <QTextBlock>
@@ -71,6 +73,17 @@ std::string TapeView::TapeText() const {
     text += block.text().toStdString();
   }
   return text;
+}
+
+void TapeView::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu(event->pos());
+  menu->setObjectName(QStringLiteral("tapeMenu"));
+  if (!actions().isEmpty()) {
+    menu->addSeparator();
+    menu->addActions(actions());
+  }
+  menu->exec(event->globalPos());
+  delete menu;
 }
 
 void TapeView::ReplaceFrom(int blockNumber, std::string_view text) {

@@ -1,7 +1,8 @@
 // The tape: a read-only, unwrapped multi-line view of the committed tape and
 // the pending line. Updates are applied incrementally, so a key costs the
 // same on a short tape as on a long one; the view always ends scrolled to
-// its last line.
+// its last line. Its context menu is the standard one followed by the
+// actions added to the view.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -30,6 +31,9 @@ class TapeView : public QPlainTextEdit {
 
   // The whole text with CR LF between lines, as the engine wrote it.
   std::string TapeText() const;
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void ReplaceFrom(int blockNumber, std::string_view text);

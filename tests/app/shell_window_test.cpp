@@ -1,16 +1,19 @@
 // The shell with the real calculator window: the About box from the title
-// button and the window menu, the window menu's items, the homepage from
-// both hot spots, and closing the calculator ending the program. (Which
-// points open the window menu is the window tests' business.)
+// button and the window menu, the window menu's items, the tape's menu and
+// the print dialog in Korean, the homepage from both hot spots, and closing
+// the calculator ending the program. (Which points open the window menu is
+// the window tests' business.)
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -25,6 +28,8 @@
 #include "modal_driver.h"
 #include "ui/platform/null_keyboard_state.h"
 #include "qstring_printer.h"
+#include "app/qt_translation.h"
+#include "ui/tape_view.h"
 
 namespace varuno {
 namespace {
@@ -59,6 +64,15 @@ void Choose(QWidget& popup, const QString& text) {
   }
   ADD_FAILURE() << "no menu item " << text.toStdString();
   menu.close();
+}
+
+// The texts of a menu's items, "-" for a separator.
+QStringList MenuItems(QWidget& popup) {
+  QStringList items;
+  for (const QAction* action : static_cast<QMenu&>(popup).actions()) {
+    items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+  }
+  return items;
 }
 
 class ShellWindowTest : public ::testing::Test {
@@ -139,8 +153,8 @@ TEST_F(ShellWindowTest, WindowMenuEndsWithAboutAfterASeparator) {
   WhenActive(
       ActiveMenu,
       [&](QWidget& popup) {
-        for (const QAction* action : static_cast<QMenu&>(popup).actions()) {
-          items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        items = MenuItems(popup);
+        for (const QAction* action : popup.actions()) {
           EXPECT_TRUE(action->isEnabled());
         }
         QTest::keyClick(&popup, Qt::Key_Escape);
@@ -149,7 +163,8 @@ TEST_F(ShellWindowTest, WindowMenuEndsWithAboutAfterASeparator) {
   calculator.ShowWindowMenu(calculator.mapToGlobal(kBareFacePoint));
   ASSERT_TRUE(found);
   EXPECT_EQ(items, QStringList({QStringLiteral("최소화(&N)"), QStringLiteral("닫기(&C)"), QStringLiteral("-"),
-                                QStringLiteral("VarunoCalc 정보(&A)...")}));
+                                QStringLiteral("계산 기록 복사"), QStringLiteral("계산 기록 인쇄..."),
+                                QStringLiteral("-"), QStringLiteral("VarunoCalc 정보(&A)...")}));
   // Dismissing the menu does nothing.
   EXPECT_EQ(ActiveAbout(), nullptr);
   EXPECT_TRUE(calculator.isVisible());
@@ -165,6 +180,71 @@ TEST_F(ShellWindowTest, WindowMenuMinimises) {
   calculator.ShowWindowMenu(calculator.mapToGlobal(kBareFacePoint));
   EXPECT_TRUE(found);
   EXPECT_TRUE(calculator.isMinimized());
+}
+
+// The standard items come from Qt's Korean translation, loaded at start-up.
+TEST_F(ShellWindowTest, TapeMenuReadsKoreanAndCopiesTheWholeTape) {
+  WindowUnderTest calculator(App(), m_keyboard);
+  calculator.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&calculator));
+  for (const ControlId id : {IDC_BTN_1, IDC_BTN_2, IDC_BTN_ADD, IDC_BTN_3, IDC_BTN_EQUALS}) {
+    calculator.OnCommand(BN_CLICKED, id);
+  }
+  bool found = false;
+  QStringList items;
+  WhenActive(
+      ActiveMenu,
+      [&](QWidget& popup) {
+        items = MenuItems(popup);
+        Choose(popup, QStringLiteral("계산 기록 복사"));
+      },
+      &found);
+  QWidget* viewport = calculator.Tape().viewport();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20), viewport->mapToGlobal(QPoint(20, 20)));
+  QApplication::sendEvent(viewport, &event);
+  ASSERT_TRUE(found);
+  // Qt's items carry their shortcut after a tab.
+  EXPECT_TRUE(items.value(0).startsWith(QStringLiteral("복사(&C)\t"))) << items.join(QLatin1Char('|')).toStdString();
+  EXPECT_EQ(items.filter(QStringLiteral("모두 선택")).size(), 1) << items.join(QLatin1Char('|')).toStdString();
+  EXPECT_EQ(items.mid(items.size() - 3), QStringList({QStringLiteral("-"), QStringLiteral("계산 기록 복사"),
+                                                      QStringLiteral("계산 기록 인쇄...")}));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("12\n+3\n──────\n15\n"));
+  // Where the translation is missing nothing is installed and nothing fails.
+  EXPECT_FALSE(InstallQtTranslation(App(), QStringLiteral("/nonexistent")));
+}
+
+TEST_F(ShellWindowTest, PrintOpensTheKoreanPrintDialogFromCtrlPAndTheWindowMenu) {
+  struct Row {
+    const char* name;
+    std::function<void(WindowUnderTest&)> open;
+  };
+  const Row rows[] = {
+      {"Ctrl+P", [](WindowUnderTest& w) { QTest::keyClick(w.Control(IDC_MEMORY_LIST), Qt::Key_P, Qt::ControlModifier); }},
+      {"window menu",
+       [this](WindowUnderTest& w) {
+         m_menuFound = false;
+         WhenActive(ActiveMenu, [](QWidget& m) { Choose(m, QStringLiteral("계산 기록 인쇄...")); }, &m_menuFound);
+         w.ShowWindowMenu(w.mapToGlobal(kBareFacePoint));
+         EXPECT_TRUE(m_menuFound);
+       }},
+  };
+  for (const Row& row : rows) {
+    WindowUnderTest calculator(App(), m_keyboard);
+    calculator.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&calculator));
+    bool found = false;
+    QString title;
+    WhenActive([] { return qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()); },
+               [&](QWidget& dialog) {
+                 title = dialog.windowTitle();
+                 static_cast<QDialog&>(dialog).reject();
+               },
+               &found);
+    row.open(calculator);
+    EXPECT_TRUE(found) << row.name;
+    EXPECT_TRUE(title.contains(QStringLiteral("인쇄"))) << row.name << ": " << title.toStdString();
+    EXPECT_TRUE(calculator.isVisible()) << row.name;
+  }
 }
 
 TEST_F(ShellWindowTest, BothHotSpotsOpenTheConfiguredHomepage) {

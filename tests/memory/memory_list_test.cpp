@@ -2,12 +2,14 @@
 // and which deletes do nothing.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "key_script.h"
 #include "memory/memory_list.h"
+#include "memory/memory_row_number.h"
 
 namespace varuno::test {
 namespace {
@@ -94,6 +96,24 @@ TEST(MemoryListTest, NeverReadsOrChangesTheCalculation) {
   EXPECT_EQ(calc.view.DisplayText(), "3");
   calc.Press("=");
   EXPECT_EQ(calc.view.DisplayText(), "15");
+}
+
+}  // namespace
+}  // namespace varuno::test
+
+namespace varuno::test {
+namespace {
+
+// Copying a row gives its number; the rule row has none.
+TEST(MemoryRowNumberTest, ValueAndTotalRowsGiveTheirNumbersAndTheRuleNothing) {
+  Calculator calc;
+  RunScript(calc, "1234.5M C100M C8SM");
+  const std::vector<std::optional<std::string>> expected = {
+      "1234.5", "100", "-8", std::nullopt, "1326.5"};
+  ASSERT_EQ(calc.view.List().Rows().size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(MemoryRowNumber(calc.view.List().Rows()[i]), expected[i]) << i;
+  }
 }
 
 }  // namespace

@@ -33,14 +33,16 @@ bool IsWithin(const QWidget* target, const QWidget* control) {
 }  // namespace
 
 KeyClickFilter::KeyClickFilter(QWidget* window, ButtonLookup buttons, QWidget* memoryList,
-                               KeyboardState& keyboard, std::unique_ptr<KeyLayout> layout)
+                               KeyboardState& keyboard, std::unique_ptr<KeyLayout> layout,
+                               ShortcutHandler shortcuts)
     : QObject(window),
       m_window(window),
       m_buttons(std::move(buttons)),
       m_memoryList(memoryList),
       m_keyboard(keyboard),
       m_nNumLockAtStart(keyboard.NumLockByte()),
-      m_layout(std::move(layout)) {
+      m_layout(std::move(layout)),
+      m_shortcuts(std::move(shortcuts)) {
   if (QCoreApplication* application = QCoreApplication::instance()) {
     application->installEventFilter(this);
   }
@@ -78,7 +80,13 @@ bool KeyClickFilter::eventFilter(QObject* watched, QEvent* event) {
 bool KeyClickFilter::OnKeyDown(QWidget* target, const QKeyEvent& key, int virtualKey) {
   const std::optional<KeyBinding> binding = FindKey(virtualKey);
   if (!binding) {
-    return false;
+    const Qt::KeyboardModifiers held = key.modifiers() & ~Qt::KeypadModifier;
+    const bool ctrl = held.testFlag(Qt::ControlModifier);
+    const bool shift = held.testFlag(Qt::ShiftModifier);
+    const bool others = (held & ~(Qt::ControlModifier | Qt::ShiftModifier)) != Qt::NoModifier;
+    const std::optional<ShortcutAction> action =
+        others ? std::nullopt : FindShortcut(virtualKey, ctrl, shift);
+    return action && m_shortcuts && m_shortcuts(*action, target);
   }
   if (binding->rule == KeyRule::MemoryListFocused && !IsWithin(target, m_memoryList)) {
     return false;

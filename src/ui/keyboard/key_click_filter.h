@@ -1,8 +1,9 @@
 // Looks at every key bound for one window or any of its controls before the
 // control gets it, and turns the keys of the key table into queued clicks on
-// the window's buttons. Keys outside the table go on to the control and the
-// dialog's own handling; Enter and Esc never reach the dialog's handling
-// (which would close it).
+// the window's buttons. Of the keys outside the table, the clipboard and
+// print shortcuts go to the window's shortcut handler; the rest go on to the
+// control and the dialog's own handling. Enter and Esc never reach the
+// dialog's handling (which would close it).
 #pragma once
 
 #include <QObject>
@@ -12,6 +13,7 @@
 #include <memory>
 
 #include "dispatch/control_ids.h"
+#include "dispatch/shortcut_keys.h"
 #include "ui/platform/key_layout.h"
 
 class QAbstractButton;
@@ -24,6 +26,9 @@ class KeyboardState;
 
 // The window's button with a control ID; nullptr when it has none.
 using ButtonLookup = std::function<QAbstractButton*(ControlId)>;
+// Carries out a shortcut typed at a control (or the window); returns whether
+// it took the key.
+using ShortcutHandler = std::function<bool(ShortcutAction, QWidget*)>;
 
 class KeyClickFilter final : public QObject {
  public:
@@ -31,9 +36,10 @@ class KeyClickFilter final : public QObject {
   // for as long as it lives. Delete clicks its button only in `memoryList`.
   // NumLock is set back on `keyboard` (which must outlive the filter) to the
   // state it reads now. `layout` may be null (keys are then taken by Qt's
-  // key codes).
+  // key codes). The clipboard and print shortcuts go to `shortcuts`, which
+  // may be empty.
   KeyClickFilter(QWidget* window, ButtonLookup buttons, QWidget* memoryList, KeyboardState& keyboard,
-                 std::unique_ptr<KeyLayout> layout);
+                 std::unique_ptr<KeyLayout> layout, ShortcutHandler shortcuts = {});
   ~KeyClickFilter() override;
 
   KeyClickFilter(const KeyClickFilter&) = delete;
@@ -55,6 +61,7 @@ class KeyClickFilter final : public QObject {
   std::unique_ptr<KeyLayout> m_layout;
   // A NumLock press was answered and its release is still to come.
   bool m_numLockHeld = false;
+  ShortcutHandler m_shortcuts;
 };
 
 }  // namespace varuno

@@ -1,0 +1,34 @@
+#include "dispatch/shortcut_keys.h"
+
+namespace varuno {
+
+namespace {
+
+constexpr VirtualKey Letter(char letter) { return static_cast<VirtualKey>(VK_A + (letter - 'A')); }
+
+constexpr std::array<ShortcutKey, 5> kTable = {{
+    {Letter('C'), ShortcutModifier::Ctrl, ShortcutAction::Copy},
+    {VK_INSERT, ShortcutModifier::Ctrl, ShortcutAction::Copy},
+    {Letter('V'), ShortcutModifier::Ctrl, ShortcutAction::Paste},
+    {VK_INSERT, ShortcutModifier::Shift, ShortcutAction::Paste},
+    {Letter('P'), ShortcutModifier::Ctrl, ShortcutAction::Print},
+}};
+
+}  // namespace
+
+const std::array<ShortcutKey, 5>& ShortcutTable() { return kTable; }
+
+std::optional<ShortcutAction> FindShortcut(int virtualKey, bool ctrl, bool shift) {
+  if (ctrl == shift) {
+    return std::nullopt;
+  }
+  const ShortcutModifier held = ctrl ? ShortcutModifier::Ctrl : ShortcutModifier::Shift;
+  for (const ShortcutKey& row : kTable) {
+    if (row.key == virtualKey && row.modifier == held) {
+      return row.action;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace varuno

@@ -1,0 +1,25 @@
+// The texts the calculator puts on the clipboard: numbers as other programs
+// read them (no group commas, "-" and "." whatever the locale) and the tape
+// as plain lines.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace varuno {
+
+// A number as the calculator shows it ("1,234.50", "-0", "+12.") without
+// its group commas, a leading "+" and blanks around it; every digit and the
+// point stay as shown. Nothing when the text is no finite number (for
+// example the text of an infinite result).
+std::optional<std::string> PlainNumber(std::string_view shown);
+
+// The tape text (lines ending in CR LF, the last one possibly without) as
+// plain lines for other programs: the padding of every line removed, the
+// operator symbols replaced by + - * /, trailing blank lines dropped, each
+// line ended by LF. Empty lines inside the tape, the rules and every other
+// text stay as they are.
+std::string TapeCopyText(std::string_view tape);
+
+}  // namespace varuno

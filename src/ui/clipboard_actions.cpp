@@ -1,0 +1,144 @@
+#include "ui/clipboard_actions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QString>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "engine/clipboard_text.h"
+#include "ui/display_view.h"
+#include "ui/memory_list_view.h"
+#include "memory/memory_row_number.h"
+#include "dispatch/paste_clicks.h"
+#include "ui/tape_printer.h"
+#include "ui/tape_view.h"
+
+namespace varuno {
+
+namespace {
+
+bool IsWithin(const QWidget* target, const QWidget* control) {
+  return control != nullptr && target != nullptr && (target == control || control->isAncestorOf(target));
+}
+
+}  // namespace
+
+ClipboardActions::ClipboardActions(QWidget* window, ClipboardControls controls)
+    : QObject(window), m_window(window), m_controls(std::move(controls)) {
+  connect(this, &ClipboardActions::refused, this, [] { QApplication::beep(); });
+
+  m_copyTape = new QAction(QString::fromUtf8(kCopyTapeText), this);
+  connect(m_copyTape, &QAction::triggered, this, [this] { CopyTape(); });
+  m_printTape = new QAction(QString::fromUtf8(kPrintTapeText), this);
+  connect(m_printTape, &QAction::triggered, this, [this] { PrintTape(); });
+  m_controls.tape->addAction(m_copyTape);
+  m_controls.tape->addAction(m_printTape);
+
+  m_controls.display->installEventFilter(this);
+}
+
+bool ClipboardActions::OnShortcut(ShortcutAction action, QWidget* target) {
+  switch (action) {
+    case ShortcutAction::Copy:
+      if (IsWithin(target, m_controls.tape) && m_controls.tape->textCursor().hasSelection()) {
+        return false;
+      }
+      if (IsWithin(target, m_controls.display) && m_controls.display->hasSelectedText()) {
+        return false;
+      }
+      if (IsWithin(target, m_controls.memoryList)) {
+        CopyMemoryRow();
+      } else {
+        CopyDisplayNumber();
+      }
+      return true;
+    case ShortcutAction::Paste:
+      Paste(QClipboard::Clipboard);
+      return true;
+    case ShortcutAction::Print:
+      PrintTape();
+      return true;
+  }
+  return false;
+}
+
+void ClipboardActions::CopyDisplayNumber() {
+  const std::optional<std::string> number = PlainNumber(m_controls.display->text().toStdString());
+  if (!number) {
+    Refuse();
+    return;
+  }
+  PutText(*number);
+}
+
+void ClipboardActions::CopyMemoryRow() {
+  const int row = m_controls.memoryList->SelectedRow();
+  if (row < 0) {
+    CopyDisplayNumber();
+    return;
+  }
+  const std::optional<std::string> number = MemoryRowNumber(m_controls.memoryList->RowText(row));
+  if (!number) {
+    Refuse();
+    return;
+  }
+  PutText(*number);
+}
+
+void ClipboardActions::CopyTape() {
+  const std::string text = TapeCopyText(m_controls.tape->TapeText());
+  if (text.empty()) {
+    // An empty tape leaves what the clipboard holds alone.
+    Refuse();
+    return;
+  }
+  PutText(text);
+}
+
+void ClipboardActions::Paste(QClipboard::Mode mode) {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData(mode);
+  if (data == nullptr || !data->hasText()) {
+    Refuse();
+    return;
+  }
+  const std::optional<std::vector<ControlId>> clicks = PasteClicks(data->text().toStdString());
+  if (!clicks) {
+    Refuse();
+    return;
+  }
+  for (const ControlId id : *clicks) {
+    m_controls.click(id);
+  }
+}
+
+void ClipboardActions::PrintTape() { PrintTapeWithDialog(m_window, m_controls.tape->TapeText()); }
+
+bool ClipboardActions::eventFilter(QObject* watched, QEvent* event) {
+  // A middle click on the display pastes the primary selection, where the
+  // platform has one (X11).
+  const QEvent::Type type = event->type();
+  if (watched == m_controls.display &&
+      (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) &&
+      static_cast<const QMouseEvent*>(event)->button() == Qt::MiddleButton &&
+      QGuiApplication::clipboard()->supportsSelection()) {
+    if (type == QEvent::MouseButtonRelease) {
+      Paste(QClipboard::Selection);
+    }
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void ClipboardActions::PutText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text), QClipboard::Clipboard);
+}
+
+void ClipboardActions::Refuse() { Q_EMIT refused(); }
+
+}  // namespace varuno

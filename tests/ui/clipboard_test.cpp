@@ -1,0 +1,231 @@
+// Copy, paste and the tape items on the main window: which number a copy
+// takes from where the keyboard focus is, that a refused paste changes
+// nothing at all, and the same on the clipboard of a real X server.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTextDocumentFragment>
+
+#include <optional>
+#include <string>
+#include <tuple>
+
+#include "ui/clipboard_actions.h"
+#include "ui/memory_list_view.h"
+#include "ui/tape_view.h"
+#include "window_fixture.h"
+
+namespace varuno::test {
+namespace {
+
+const Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
+const Qt::KeyboardModifiers kShift = Qt::ShiftModifier;
+const QString kUntouched = QStringLiteral("untouched");
+
+QClipboard& Board() { return *QGuiApplication::clipboard(); }
+
+// Waits until the clipboard reads `text`: on X11 a new owner takes effect
+// through the server.
+void SetClipboard(const QString& text, QClipboard::Mode mode = QClipboard::Clipboard) {
+  Board().setText(text, mode);
+  for (int i = 0; i < 100 && Board().text(mode) != text; ++i) {
+    QTest::qWait(10);
+  }
+}
+
+std::string Clipboard() { return Board().text().toStdString(); }
+
+class ClipboardTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    refusals = std::make_unique<QSignalSpy>(&window->Clipboard(), &ClipboardActions::refused);
+    SetClipboard(kUntouched);
+  }
+
+  // Types a key at a control, as the user would, and lets it be handled.
+  void Type(ControlId focus, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QWidget* control = window->Control(focus);
+    control->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(control, key, modifiers);
+    QCoreApplication::processEvents();
+  }
+
+  // Everything a paste could change.
+  auto Snapshot() const {
+    const CalcState& s = window->Engine().State();
+    auto& list = static_cast<MemoryListView&>(window->MemoryList());
+    std::vector<std::string> rows;
+    for (int i = 0; i < list.RowCount(); ++i) {
+      rows.push_back(list.RowText(i));
+    }
+    return std::make_tuple(window->DisplayText(), window->Tape().TapeText(), rows, s.m_strEntry, s.m_strTape,
+                           s.m_bNegative, s.m_nPhase, s.m_dAccum, s.m_dOperand, s.m_chOp, s.m_chPrevOp);
+  }
+
+  MemoryListView& List() const { return static_cast<MemoryListView&>(window->MemoryList()); }
+
+  std::unique_ptr<QSignalSpy> refusals;
+};
+
+TEST_F(ClipboardTest, CopyTakesTheNumberShownWhereverTheFocusIs) {
+  struct Case {
+    const char* keys;
+    ControlId focus;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* copied;  // nullptr: the clipboard is left alone
+  };
+  const Case cases[] = {
+      {"1234.5", IDC_MEMORY_LIST, Qt::Key_C, kCtrl, "1234.5"},  // an empty list: the display
+      {"1234.5+0.5=", IDC_TAPE, Qt::Key_Insert, kCtrl, "1235"},
+      {"1234567.5", IDC_DISPLAY, Qt::Key_C, kCtrl, "1234567.5"},
+      {"12=S", IDC_BTN_5, Qt::Key_C, kCtrl, "-0"},
+      // Not the copy shortcut.
+      {"5", IDC_TAPE, Qt::Key_C, kCtrl | kShift, nullptr},
+      {"5", IDC_TAPE, Qt::Key_C, Qt::AltModifier, nullptr},
+  };
+  for (const Case& c : cases) {
+    Press("C");
+    Press(c.keys);
+    SetClipboard(kUntouched);
+    Type(c.focus, c.key, c.modifiers);
+    EXPECT_EQ(Clipboard(), c.copied != nullptr ? c.copied : kUntouched.toStdString()) << c.keys;
+  }
+  EXPECT_EQ(refusals->count(), 0);
+
+  // A selection in the tape or the display copies itself, as it stands.
+  Press("C12+3=");
+  auto& tape = window->Tape();
+  tape.setFocus();
+  tape.selectAll();
+  Type(IDC_TAPE, Qt::Key_C, kCtrl);
+  EXPECT_EQ(Board().text(), tape.textCursor().selection().toPlainText());
+  EXPECT_EQ(Board().text().left(20), QString(20, QLatin1Char(' ')));
+  auto* display = static_cast<QLineEdit*>(window->Control(IDC_DISPLAY));
+  display->setFocus();
+  display->setSelection(0, 1);
+  Type(IDC_DISPLAY, Qt::Key_C, kCtrl);
+  EXPECT_EQ(Clipboard(), "1");
+}
+
+TEST_F(ClipboardTest, CopyInTheMemoryListTakesTheSelectedRow) {
+  Press("1234.5M C100M C77");
+  struct Case {
+    int row;
+    const char* copied;  // nullptr: refused, the clipboard is left alone
+  };
+  const Case cases[] = {{0, "1234.5"}, {1, "100"}, {2, nullptr}, {3, "1334.5"}, {-1, "77"}};
+  for (const Case& c : cases) {
+    SetClipboard(kUntouched);
+    List().SelectRow(c.row);
+    const auto refused = refusals->count();
+    Type(IDC_MEMORY_LIST, Qt::Key_C, kCtrl);
+    EXPECT_EQ(Clipboard(), c.copied != nullptr ? c.copied : kUntouched.toStdString()) << c.row;
+    EXPECT_EQ(refusals->count(), refused + (c.copied != nullptr ? 0 : 1)) << c.row;
+  }
+}
+
+TEST_F(ClipboardTest, PasteTypesOneNumberAndARefusedPasteChangesNothing) {
+  Press("12+");
+  SetClipboard(QStringLiteral(" 1,234.50\n"));
+  Type(IDC_MEMORY_LIST, Qt::Key_V, kCtrl);
+  EXPECT_EQ(window->DisplayText(), "1,234.50");
+  SetClipboard(QStringLiteral("\u22120.25"));
+  Type(IDC_TAPE, Qt::Key_Insert, kShift);
+  EXPECT_EQ(window->DisplayText(), "-0.25");
+  Press("=");
+  EXPECT_EQ(window->DisplayText(), "11.75");
+  EXPECT_EQ(refusals->count(), 0);
+
+  Press("5+3");
+  const auto before = Snapshot();
+  const QString refused[] = {QStringLiteral("1 2"), QStringLiteral("123456789012345"),
+                             QString(300, QLatin1Char('1')), QString()};
+  for (const QString& text : refused) {
+    SetClipboard(text);
+    Type(IDC_DISPLAY, Qt::Key_V, kCtrl);
+    Type(IDC_MEMORY_LIST, Qt::Key_Insert, kShift);
+    EXPECT_EQ(Snapshot(), before) << text.toStdString();
+  }
+  // A clipboard holding no text at all.
+  auto* picture = new QMimeData;
+  picture->setData(QStringLiteral("image/png"), QByteArray("\x89PNG", 4));
+  Board().setMimeData(picture);
+  QTest::qWait(20);
+  Type(IDC_MEMORY_LIST, Qt::Key_V, kCtrl);
+  EXPECT_EQ(Snapshot(), before);
+  EXPECT_EQ(refusals->count(), static_cast<qsizetype>(2 * std::size(refused) + 1));
+}
+
+TEST_F(ClipboardTest, TheTapeItemCopiesTheWholeTapeAndAnEmptyTapeNothing) {
+  Press("12+3=-1=*2");
+  window->OnSysCommand(COPY_TAPE_SYSCOMMAND);
+  EXPECT_EQ(Clipboard(), "12\n+3\n-1\n──────\n14\n*2\n");
+  // What the tape view shows is untouched.
+  EXPECT_NE(window->Tape().TapeText().find("＋3"), std::string::npos);
+
+  Press("C");
+  SetClipboard(kUntouched);
+  window->Clipboard().CopyTapeAction()->trigger();
+  EXPECT_EQ(Board().text(), kUntouched);
+  EXPECT_EQ(refusals->count(), 1);
+}
+
+TEST_F(ClipboardTest, MiddleClickOnTheDisplayPastesThePrimarySelection) {
+  if (!Board().supportsSelection()) {
+    GTEST_SKIP() << "the platform has no primary selection";
+  }
+  SetClipboard(QStringLiteral("-42"), QClipboard::Selection);
+  SetClipboard(QStringLiteral("7"));
+  QTest::mouseClick(window->Control(IDC_DISPLAY), Qt::MiddleButton);
+  EXPECT_EQ(window->DisplayText(), "-42");
+}
+
+// The clipboard of the X server itself, as other programs see it: read and
+// written by xclip.
+TEST_F(ClipboardTest, OtherProgramsOnTheXServerReadTheCopyAndFeedThePaste) {
+  const QString xclip = QStandardPaths::findExecutable(QStringLiteral("xclip"));
+  if (QGuiApplication::platformName() != QStringLiteral("xcb") || xclip.isEmpty()) {
+    GTEST_SKIP() << "needs the xcb platform and xclip";
+  }
+  // Runs xclip while this program keeps serving its own clipboard.
+  const auto run = [&xclip](const QStringList& arguments, const QByteArray& input) {
+    QProcess process;
+    process.start(xclip, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    for (int i = 0; i < 500 && process.state() != QProcess::NotRunning; ++i) {
+      QTest::qWait(10);
+    }
+    process.kill();
+    process.waitForFinished();
+    return process.readAllStandardOutput();
+  };
+
+  Press("1234.5+0.25=");
+  Type(IDC_TAPE, Qt::Key_C, kCtrl);
+  EXPECT_EQ(run({QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")}, {}),
+            QByteArray("1234.75"));
+
+  // xclip serves its text until it has answered this program's requests.
+  QProcess owner;
+  owner.start(xclip, {QStringLiteral("-quiet"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
+  owner.write("\u22127,000.5\n");
+  owner.closeWriteChannel();
+  for (int i = 0; i < 200 && Board().text() != QStringLiteral("\u22127,000.5\n"); ++i) {
+    QTest::qWait(10);
+  }
+  Type(IDC_MEMORY_LIST, Qt::Key_V, kCtrl);
+  EXPECT_EQ(window->DisplayText(), "-7,000.5");
+  owner.kill();
+  owner.waitForFinished();
+}
+
+}  // namespace
+}  // namespace varuno::test
