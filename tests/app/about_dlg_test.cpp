@@ -2,6 +2,7 @@
 // font, where its texts sit, and closing it.
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include "cabout_dlg.h"
 #include "qstring_printer.h"
 #include "dialog_units.h"
+#include "ui_fonts.h"
 
 namespace varuno {
 namespace {
@@ -39,6 +41,11 @@ TEST(AboutBox, ShowsNameVersionAndHomepageHostInAFixedSizeInDialogUnits) {
   // A 12 px Korean face: about 5 to 7 px average Latin width and 12 to 16 px
   // height. Anything else means the wrong face or size was picked.
   const DialogBaseUnits base = BaseUnitsOf(about.font());
+  // The regular face of the program's own gothic, not its bold one standing
+  // in (it is run once more with the system's fonts hidden).
+  const QFontInfo face(about.font());
+  EXPECT_EQ(face.family(), QString::fromLatin1(kDisplayFontFamily));
+  EXPECT_FALSE(face.bold()) << face.weight();
   EXPECT_TRUE(base.cx >= 5 && base.cx <= 7 && base.cy >= 12 && base.cy <= 16) << base.cx << "x" << base.cy;
   EXPECT_EQ(about.size(), QSize(MulDiv(137, base.cx, 4), MulDiv(98, base.cy, 8)));
   EXPECT_EQ(about.minimumSize(), about.maximumSize()) << "the box is not resizable";
