@@ -17,10 +17,11 @@ struct QtOption {
 };
 
 // The options QGuiApplication, QApplication and the X11 platform take out of
-// the command line themselves (see their class documentation).
+// the command line themselves (see their class documentation); a value
+// follows as the next argument or after "=" (-qmljsdebugger takes it only so).
 constexpr std::array<QtOption, 17> kQtOptions{{
     {"platform", true},  {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
-    {"qmljsdebugger", true}, {"qwindowgeometry", true}, {"qwindowicon", true}, {"qwindowtitle", true},
+    {"qmljsdebugger", false}, {"qwindowgeometry", true}, {"qwindowicon", true}, {"qwindowtitle", true},
     {"reverse", false},  {"session", true},            {"display", true},       {"geometry", true},
     {"name", true},      {"title", true},              {"style", true},         {"stylesheet", true},
     {"widgetcount", false},
