@@ -3,7 +3,7 @@
 # desktop entry, the AppStream metainfo (validated, and composed into a
 # catalogue that holds the component with its icons) and the manual page.
 # Run with cmake -DBUILD_DIR=... -DPREFIX=... -DVERSION=... -DICON_SIZES=...
-# -DAPPSTREAMCLI=... -DDESKTOP_FILE_VALIDATE=... -DMANDOC=... -DGROFF=... -P.
+# -DAPPSTREAMCLI=... -DDESKTOP_FILE_VALIDATE=... -DMANDOC=... -DGROFF=... -DSTRIP=... -P.
 cmake_minimum_required(VERSION 3.22)
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -30,6 +30,16 @@ endforeach()
 execute_process(COMMAND test -x ${PREFIX}/bin/varunocalc RESULT_VARIABLE not_executable)
 if(NOT not_executable EQUAL 0)
   message(FATAL_ERROR "bin/varunocalc is not executable")
+endif()
+
+# Stripped, the program stays under 3 MiB: its fonts are cut down and its
+# pictures compressed (whole fonts alone would be 7 MB).
+if(STRIP)
+  execute_process(COMMAND ${STRIP} -o ${PREFIX}/varunocalc.stripped ${PREFIX}/bin/varunocalc RESULT_VARIABLE result)
+  file(SIZE ${PREFIX}/varunocalc.stripped stripped_size)
+  if(NOT result EQUAL 0 OR stripped_size GREATER 3145728)
+    message(FATAL_ERROR "the stripped program has ${stripped_size} bytes, more than 3 MiB")
+  endif()
 endif()
 
 # The icons are PNG pictures of their directory's size (width and height
