@@ -25,24 +25,14 @@ varuno_need_packages() {
 VARUNO_BUILD_PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev libx11-dev
-  fonts-nanum-coding fonts-nanum qt6-translations-l10n
+  fonts-nanum-coding fonts-nanum python3-fonttools qt6-translations-l10n
 )
 
 # What building and running the tests needs besides.
 VARUNO_TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   locales xvfb xauth x11-utils xdotool libxtst-dev
-  desktop-file-utils appstream-util appstream
+  desktop-file-utils appstream appstream-compose mandoc groff-base
   weston qt6-wayland
   poppler-utils xclip
 )
-
-# Makes sure a locale whose decimal point is a comma exists, for the tests
-# that prove number conversion ignores the locale.
-varuno_need_comma_locale() {
-  if locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-    return 0
-  fi
-  echo "Generating the de_DE.UTF-8 locale for the locale tests"
-  varuno_sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
-}

@@ -9,7 +9,6 @@ cd "$(dirname "$0")/.."
 . scripts/deps.sh
 
 varuno_need_packages "${VARUNO_BUILD_PACKAGES[@]}" "${VARUNO_TEST_PACKAGES[@]}"
-varuno_need_comma_locale
 
 jobs=$(nproc)
 

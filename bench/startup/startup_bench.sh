@@ -9,14 +9,14 @@
 # (default 20, after one warm-up round), alternating which goes first. Each
 # program prints, right after its first paint has reached the screen, the
 # wall-clock time and its peak resident memory (VmHWM) and exits. Reports the
-# medians and their ratios; exits 1 when the calculator needs more than 1.5
+# medians and their ratios; exits 1 when the calculator needs more than 1.1
 # times the bare window's time or peak memory.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 build=${1:-build-h5}
 rounds=${2:-20}
-goal=1.5
+goal=1.1
 
 bare="$build/bench/startup/bare_window"
 [ -x "$bare" ] || { echo "no $bare: build $build first" >&2; exit 2; }

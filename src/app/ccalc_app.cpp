@@ -9,18 +9,18 @@
 #include "ui/platform/keyboard_state_factory.h"
 #include "ui/ui_fonts.h"
 
-#ifndef VARUNO_HOMEPAGE
-#error "VARUNO_HOMEPAGE (the build's homepage address) must be defined"
+#if !defined(VARUNO_HOMEPAGE) || !defined(VARUNO_VERSION) || !defined(VARUNO_APP_ID)
+#error "the build defines VARUNO_HOMEPAGE, VARUNO_VERSION and VARUNO_APP_ID"
 #endif
 
 namespace varuno {
 
 CCalcApp::CCalcApp(int& argc, char** argv) : QApplication(argc, argv), m_openUrl(&OpenWithDesktop) {
   setApplicationName(QStringLiteral("varunocalc"));
-  setApplicationVersion(QStringLiteral("1.0.0.1"));
+  setApplicationVersion(QStringLiteral(VARUNO_VERSION));
   setOrganizationDomain(QStringLiteral("varuno.kr"));
   // Ties the windows to the installed desktop entry (taskbar icon, Wayland app id).
-  setDesktopFileName(QStringLiteral("kr.varuno.VarunoCalc"));
+  setDesktopFileName(QStringLiteral(VARUNO_APP_ID));
   InstallQtTranslation(*this);
 }
 

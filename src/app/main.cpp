@@ -1,21 +1,42 @@
-// The calculator program. It reads no command line of its own: Qt's standard
-// options are taken by the application object, and the only other arguments
-// are developer aids (a screenshot, the start-up benchmark's early exit).
+// The calculator program. Its command line is read before anything connects
+// to the window system, so --help, --version and a mistyped option answer
+// without a display and open no window; Qt's standard options are then taken
+// by the application object, and the developer aids (a screenshot, the
+// start-up benchmark's early exit) are set up.
 #include <cstdio>
+#include <memory>
+
+#include <QStringList>
 
 #include "app/ccalc_app.h"
-#include "ui/ccalc_dlg.h"
-#include "app/dev_options.h"
+#include "app/command_line.h"
 #include "app/screenshot.h"
+#include "app/startup_messages.h"
+#include "ui/ccalc_dlg.h"
 
 int main(int argc, char* argv[]) {
-  varuno::CCalcApp app(argc, argv);
-
-  const varuno::DevOptions options = varuno::ParseDevOptions(varuno::CCalcApp::arguments());
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) {
+    arguments << QString::fromLocal8Bit(argv[i]);
+  }
+  const varuno::CommandLine options = varuno::ParseCommandLine(arguments);
+  if (options.showHelp) {
+    std::fputs(varuno::UsageText().toUtf8().constData(), stdout);
+    return 0;
+  }
+  if (options.showVersion) {
+    std::printf("%s\n", varuno::VersionLine().toUtf8().constData());
+    return 0;
+  }
   if (!options.error.isEmpty()) {
-    std::fprintf(stderr, "varunocalc: %s\n", options.error.toLocal8Bit().constData());
+    std::fprintf(stderr, "varunocalc: %s\nTry 'varunocalc --help' for more information.\n",
+                 options.error.toLocal8Bit().constData());
     return 2;
   }
+
+  auto startup = std::make_unique<varuno::StartupMessages>();
+  varuno::CCalcApp app(argc, argv);
+  startup.reset();
 
   bool saved = true;
   if (!options.screenshotFile.isEmpty()) {

@@ -38,11 +38,17 @@ bool RegisterFont(const QString& resource, const QString& family) {
 
 // The font database is safe to use from any thread.
 bool RegisterBundledFonts() {
-  const bool tape = RegisterFont(QStringLiteral(":/varuno/fonts/NanumGothicCoding.ttf"),
-                                 QString::fromLatin1(kTapeFontFamily));
-  const bool display = RegisterFont(QStringLiteral(":/varuno/fonts/NanumGothicBold.ttf"),
-                                    QString::fromLatin1(kDisplayFontFamily));
-  return tape && display;
+  const QString tape = QString::fromLatin1(kTapeFontFamily);
+  const QString gothic = QString::fromLatin1(kDisplayFontFamily);
+  if constexpr (!kFontsAreBundled) {
+    return QFontDatabase::hasFamily(tape) && QFontDatabase::hasFamily(gothic);
+  }
+  const QString dir = QStringLiteral(":/varuno/fonts/");
+  // Every face is registered, even after one has failed.
+  const bool tapeOk = RegisterFont(dir + tape + QStringLiteral(".ttf"), tape);
+  const bool regularOk = RegisterFont(dir + gothic + QStringLiteral(".ttf"), gothic);
+  const bool boldOk = RegisterFont(dir + gothic + QStringLiteral("Bold.ttf"), gothic);
+  return tapeOk && regularOk && boldOk;
 }
 
 using FontsLoading = std::shared_future<bool>;

@@ -1,16 +1,24 @@
-// The fonts of the main window. The faces the window was designed for are
-// not found on Linux, so stand-ins are compiled into the program and
-// registered with the font database the first time a font is asked for;
-// alignment on the tape never depends on what fonts a user has installed.
+// The fonts of the main window and the About box. The faces the window was
+// designed for are not found on Linux, so stand-ins are compiled into the
+// program (cut down to its characters) and registered with the font database
+// the first time a font is asked for; alignment on the tape never depends on
+// what fonts a user has installed. A build without bundled fonts
+// (VARUNO_BUNDLED_FONTS 0) asks the system for the Nanum fonts instead.
 #pragma once
 
 #include <QFont>
 
+#if !defined(VARUNO_TAPE_FONT_FAMILY) || !defined(VARUNO_GOTHIC_FONT_FAMILY) || !defined(VARUNO_BUNDLED_FONTS)
+#error "the build names the font families (VARUNO_TAPE_FONT_FAMILY, VARUNO_GOTHIC_FONT_FAMILY, VARUNO_BUNDLED_FONTS)"
+#endif
+
 namespace varuno {
 
-// Families of the bundled fonts.
-inline constexpr char kTapeFontFamily[] = "NanumGothicCoding";
-inline constexpr char kDisplayFontFamily[] = "NanumGothic";
+// The fixed-pitch family of the tape and the memory list, and the gothic
+// family (regular and bold) of the display and the About box.
+inline constexpr char kTapeFontFamily[] = VARUNO_TAPE_FONT_FAMILY;
+inline constexpr char kDisplayFontFamily[] = VARUNO_GOTHIC_FONT_FAMILY;
+inline constexpr bool kFontsAreBundled = VARUNO_BUNDLED_FONTS != 0;
 
 // The template font: fixed pitch, 9 pt at 96 dpi (12 px), with every Hangul,
 // full-width and box-drawing character exactly two ASCII columns wide.
@@ -20,7 +28,8 @@ QFont TemplateFont();
 QFont DisplayFont();
 
 // Registers the bundled fonts once per application; later calls do nothing.
-// Returns whether both families are available. After
+// Returns whether both families are available (without bundled fonts:
+// whether the system has them). After
 // StartLoadingBundledFonts it waits for that work instead of repeating it.
 bool EnsureBundledFonts();
 

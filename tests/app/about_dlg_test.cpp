@@ -2,8 +2,10 @@
 // font, where its texts sit, and closing it.
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QRawFont>
 #include <QTest>
 #include <QTimer>
 
@@ -12,6 +14,7 @@
 #include "app/cabout_dlg.h"
 #include "qstring_printer.h"
 #include "app/dialog_units.h"
+#include "ui/ui_fonts.h"
 
 namespace varuno {
 namespace {
@@ -39,6 +42,15 @@ TEST(AboutBox, ShowsNameVersionAndHomepageHostInAFixedSizeInDialogUnits) {
   // A 12 px Korean face: about 5 to 7 px average Latin width and 12 to 16 px
   // height. Anything else means the wrong face or size was picked.
   const DialogBaseUnits base = BaseUnitsOf(about.font());
+  // Drawn with the regular face of the program's own gothic, not its bold
+  // one standing in (run once more with the system's fonts hidden). The
+  // weight class is read from the face in use: QFontInfo reports the weight
+  // asked for when a bold face is all there is.
+  EXPECT_EQ(QFontInfo(about.font()).family(), QString::fromLatin1(kDisplayFontFamily));
+  const QByteArray os2 = QRawFont::fromFont(about.font()).fontTable("OS/2");
+  ASSERT_GE(os2.size(), 6);
+  const int weightClass = (static_cast<uchar>(os2[4]) << 8) | static_cast<uchar>(os2[5]);
+  EXPECT_LT(weightClass, 500) << "a bold face draws the About box";
   EXPECT_TRUE(base.cx >= 5 && base.cx <= 7 && base.cy >= 12 && base.cy <= 16) << base.cx << "x" << base.cy;
   EXPECT_EQ(about.size(), QSize(MulDiv(137, base.cx, 4), MulDiv(98, base.cy, 8)));
   EXPECT_EQ(about.minimumSize(), about.maximumSize()) << "the box is not resizable";

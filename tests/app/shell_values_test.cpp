@@ -1,10 +1,10 @@
-// The shell's small pure pieces: dialog-unit arithmetic, the developer
-// options, and reading the homepage address.
+// The shell's small pure pieces: dialog-unit arithmetic, the command line,
+// and reading the homepage address.
 #include <gtest/gtest.h>
 
 #include <QStringList>
 
-#include "app/dev_options.h"
+#include "app/command_line.h"
 #include "app/dialog_units.h"
 #include "app/homepage_opener.h"
 #include "qstring_printer.h"
@@ -34,35 +34,47 @@ TEST(DialogUnits, MainWindowTemplateAtOneAndAHalfPixelsPerUnit) {
   EXPECT_EQ(UnitsToPixels(QRect(10, 89, 108, 91), base), QRect(15, 134, 162, 137));
 }
 
-TEST(DevOptions, ParsesTheDeveloperAids) {
+TEST(CommandLine, ParsesHelpVersionTheDeveloperAidsAndQtsOptions) {
+  enum Want { kRun, kHelp, kVersion, kError };
   struct Row {
     const char* name;
     QStringList arguments;
-    QString file;
-    bool withAbout;
-    bool exitAfterPaint;
-    bool error;
+    Want want;
+    QString file = {};
+    bool withAbout = false;
+    bool exitAfterPaint = false;
   };
   const Row rows[] = {
-      {"nothing", {"varunocalc"}, {}, false, false, false},
-      {"screenshot", {"varunocalc", "--screenshot", "a.png"}, "a.png", false, false, false},
-      {"bench", {"varunocalc", "--bench-exit-after-paint"}, {}, false, true, false},
-      {"unknown arguments ignored", {"varunocalc", "file.txt", "--verbose"}, {}, false, false, false},
-      {"file missing", {"varunocalc", "--screenshot"}, {}, false, false, true},
-      {"two screenshots", {"varunocalc", "--screenshot", "a.png", "--screenshot-about", "b.png"}, {}, false, false,
-       true},
-      {"screenshot and bench", {"varunocalc", "--bench-exit-after-paint", "--screenshot", "a.png"}, {}, false,
-       false, true},
+      {"nothing", {"varunocalc"}, kRun},
+      {"help", {"varunocalc", "--help"}, kHelp},
+      {"version", {"varunocalc", "--version"}, kVersion},
+      {"help wins over a bad option", {"varunocalc", "--bogus", "--help"}, kHelp},
+      {"screenshot", {"varunocalc", "--screenshot", "a.png"}, kRun, "a.png"},
+      {"screenshot with About", {"varunocalc", "--screenshot-about", "a.png"}, kRun, "a.png", true},
+      {"bench", {"varunocalc", "--bench-exit-after-paint"}, kRun, {}, false, true},
+      {"Qt's options and their values are skipped",
+       {"varunocalc", "-platform", "xcb", "--display", ":1", "-style=fusion", "-reverse", "--screenshot", "a.png"},
+       kRun, "a.png"},
+      {"a Qt option's value is not read as an option", {"varunocalc", "-qwindowtitle", "--bogus"}, kRun},
+      {"unknown option", {"varunocalc", "--verbose"}, kError},
+      {"an option that only starts like Qt's", {"varunocalc", "-platformx"}, kError},
+      {"file argument", {"varunocalc", "file.txt"}, kError},
+      {"Qt option without its value", {"varunocalc", "-platform"}, kError},
+      {"file missing", {"varunocalc", "--screenshot"}, kError},
+      {"two screenshots", {"varunocalc", "--screenshot", "a.png", "--screenshot-about", "b.png"}, kError},
+      {"screenshot and bench", {"varunocalc", "--bench-exit-after-paint", "--screenshot", "a.png"}, kError},
       // The value after --screenshot is a file name, even if it looks like an option.
-      {"file named like an option", {"varunocalc", "--screenshot", "--bench-exit-after-paint"},
-       "--bench-exit-after-paint", false, false, false},
+      {"file named like an option", {"varunocalc", "--screenshot", "--bench-exit-after-paint"}, kRun,
+       "--bench-exit-after-paint"},
   };
   for (const Row& row : rows) {
-    const DevOptions options = ParseDevOptions(row.arguments);
-    EXPECT_EQ(options.screenshotFile, row.file) << row.name;
-    EXPECT_EQ(options.screenshotWithAbout, row.withAbout) << row.name;
-    EXPECT_EQ(options.exitAfterPaint, row.exitAfterPaint) << row.name;
-    EXPECT_EQ(!options.error.isEmpty(), row.error) << row.name;
+    const CommandLine line = ParseCommandLine(row.arguments);
+    EXPECT_EQ(line.showHelp, row.want == kHelp) << row.name;
+    EXPECT_EQ(line.showVersion, row.want == kVersion) << row.name;
+    EXPECT_EQ(!line.error.isEmpty(), row.want == kError) << row.name;
+    EXPECT_EQ(line.screenshotFile, row.file) << row.name;
+    EXPECT_EQ(line.screenshotWithAbout, row.withAbout) << row.name;
+    EXPECT_EQ(line.exitAfterPaint, row.exitAfterPaint) << row.name;
   }
 }
 

@@ -18,12 +18,12 @@ namespace varuno::test {
 namespace {
 
 const QDateTime kPrintedAt(QDate(2026, 12, 9), QTime(5, 30));
-// Texts are compared without blanks: the tape font maps the control
-// characters and the space to one glyph, and text extraction reads that
-// glyph back as U+0001.
+// Texts are compared without blanks: text extraction guesses the spaces of
+// the padded columns (and may break the heading's gap into lines) by its own
+// layout analysis.
 const QString kHeading = QStringLiteral("바루노계산기2026-12-0905:30");
 
-QString WithoutBlanks(QString text) { return text.remove(QLatin1Char(' ')).remove(QChar(1)); }
+QString WithoutBlanks(QString text) { return text.remove(QLatin1Char(' ')); }
 
 class TapePrinterTest : public testing::Test {
  protected:
@@ -88,7 +88,7 @@ TEST_F(TapePrinterTest, EveryLineInOrderUnderTheHeadingWithPageNumbersOverPages)
   const QStringList printed = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
   ASSERT_EQ(printed.size(), pages);
   for (int p = 0; p < pages; ++p) {
-    EXPECT_TRUE(printed[p].startsWith(kHeading)) << p;
+    EXPECT_TRUE(QString(printed[p]).remove(QLatin1Char('\n')).startsWith(kHeading)) << p;
     EXPECT_TRUE(printed[p].contains(QStringLiteral("%1/%2").arg(p + 1).arg(pages))) << p;
   }
   const QStringList lines = TapePrintLines(calc.view.TapeText());

@@ -2,7 +2,7 @@
 //
 // Draws the program's pictures and writes them into <outdir>: every bitmap
 // as a 24-bit BMP, <id>.bmp at 1x and <id>@2x.bmp at 2x, and the icon as
-// icon-<size>.png. Fails when a picture is missing its partner at the other
+// icon-<size>.png and, scalable, icon.svg. Fails when a picture is missing its partner at the other
 // scale or the two do not match in size, so broken art stops the build.
 #include <QDir>
 #include <QFile>
@@ -15,6 +15,7 @@
 #include <map>
 
 #include "art_picture.h"
+#include "logo_painter.h"
 
 namespace {
 
@@ -76,6 +77,11 @@ bool WriteIcons(const QDir& out, const ArtList& icons) {
     if (!icon.image.save(out.filePath(name), "PNG")) {
       return Fail(QStringLiteral("cannot write %1").arg(name));
     }
+  }
+  QFile svg(out.filePath(QStringLiteral("icon.svg")));
+  if (!svg.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      svg.write(varuno::art::LogoSvg(256).toUtf8()) < 0 || !svg.flush()) {
+    return Fail(QStringLiteral("cannot write icon.svg"));
   }
   return true;
 }

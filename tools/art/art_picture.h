@@ -20,7 +20,10 @@ using ArtList = std::vector<ArtPicture>;
 void DrawSkinArt(ArtList& out, qreal scale, const QString& homepageHost);
 // The key, list-button and title-button pictures and the small logo (138..194).
 void DrawKeyArt(ArtList& out, qreal scale);
-// The application icon at 16, 32 and 48 pixels (resourceId = size).
+// The sizes of the icon's pictures: those of the hicolor icon theme's
+// application icons (the program itself uses 16, 32 and 48).
+inline constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+// The application icon at each of kIconSizes (resourceId = size).
 void DrawIconArt(ArtList& out);
 
 }  // namespace varuno::art

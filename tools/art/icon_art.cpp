@@ -1,4 +1,5 @@
-// Draws the application icon at the sizes the window system asks for.
+// Draws the application icon at the sizes the window system and the icon
+// theme ask for.
 #include <QImage>
 #include <QPainter>
 
@@ -8,7 +9,7 @@
 namespace varuno::art {
 
 void DrawIconArt(ArtList& out) {
-  for (const int size : {16, 32, 48}) {
+  for (const int size : kIconSizes) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);

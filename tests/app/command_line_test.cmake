@@ -1,0 +1,58 @@
+# The program's command line and its start without a display, run as a user
+# would. Run with cmake -DAPP=<varunocalc> -DVERSION=<project version>
+# -DWORK=<scratch dir> -P.
+#
+# Every case runs with no display at all unless it says otherwise, so an
+# answer that opened a window (or even connected to the window system)
+# would end with the no-display error instead.
+cmake_minimum_required(VERSION 3.22)
+
+set(no_display --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM --unset=XDG_SESSION_TYPE)
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK}/runtime)
+file(CHMOD ${WORK}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+
+# run(<name> <status> <stdout regex> <stderr regex> [ENV var=value...] ARGS arg...)
+# An empty regex means the stream must be empty; stderr "one-line:<regex>"
+# means exactly one line that matches.
+function(run name status out_regex err_regex)
+  cmake_parse_arguments(ARG "" "" "ENV;ARGS" ${ARGN})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env ${no_display} XDG_RUNTIME_DIR=${WORK}/runtime ${ARG_ENV}
+                          ${APP} ${ARG_ARGS}
+                  RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 30)
+  set(what "${name} (status ${result}, stdout \"${out}\", stderr \"${err}\")")
+  if(NOT result STREQUAL "${status}")
+    message(SEND_ERROR "${what}: expected status ${status}")
+  endif()
+  if(out_regex STREQUAL "" AND NOT out STREQUAL "")
+    message(SEND_ERROR "${what}: expected nothing on stdout")
+  elseif(NOT out MATCHES "${out_regex}")
+    message(SEND_ERROR "${what}: stdout does not match ${out_regex}")
+  endif()
+  if(err_regex MATCHES "^one-line:(.*)")
+    set(err_regex "^${CMAKE_MATCH_1}[^\n]*\n$")
+  endif()
+  if(err_regex STREQUAL "" AND NOT err STREQUAL "")
+    message(SEND_ERROR "${what}: expected nothing on stderr")
+  elseif(NOT err MATCHES "${err_regex}")
+    message(SEND_ERROR "${what}: stderr does not match ${err_regex}")
+  endif()
+endfunction()
+
+string(REPLACE "." "\\." version_regex "${VERSION}")
+run("--help" 0 "^Usage: varunocalc \\[OPTION\\]\\.\\.\\.\n.*--version" "" ARGS --help)
+run("--help after other arguments" 0 "^Usage: varunocalc" "" ARGS --bogus --help)
+run("--version" 0 "^varunocalc ${version_regex}\n$" "" ARGS --version)
+run("unknown option" 2 "" "^varunocalc: unknown option '--bogus'\nTry 'varunocalc --help'[^\n]*\n$" ARGS --bogus)
+run("unknown single-dash option" 2 "" "unknown option '-x'" ARGS -x)
+run("unknown option after a Qt option and its value" 2 "" "unknown option '--bogus'"
+    ARGS -platform offscreen --bogus)
+run("an argument that is no option" 2 "" "unexpected argument 'notes.txt'" ARGS notes.txt)
+run("a developer aid without its file" 2 "" "--screenshot needs a file name" ARGS --screenshot)
+
+# No window system: one line that says so, status 1, no abort.
+run("no DISPLAY" 1 "" "one-line:varunocalc: cannot open a window: no X11 or Wayland display")
+run("a DISPLAY with no server" 1 "" "one-line:varunocalc: cannot open a window" ENV DISPLAY=:987)
+run("Wayland without a compositor" 1 "" "one-line:varunocalc: cannot open a window"
+    ENV QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=varuno-no-such-compositor)
+file(REMOVE_RECURSE ${WORK})
