@@ -31,7 +31,7 @@ VARUNO_BUILD_PACKAGES=(
 # What building and running the tests needs besides.
 VARUNO_TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-  locales xvfb xauth x11-utils xdotool libxtst-dev
+  locales xvfb xauth x11-utils libxtst-dev
   desktop-file-utils appstream appstream-compose mandoc groff-base
   weston qt6-wayland
   poppler-utils xclip
