@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #ifndef VARUNO_VERSION
@@ -11,20 +12,32 @@ namespace varuno {
 
 namespace {
 
+// How a Qt option takes its value.
+enum class QtValue : std::uint8_t {
+  None,          // -reverse
+  Next,          // -platform xcb: Qt reads no "=" form of these
+  NextOrInline,  // -style fusion or -style=fusion
+  InlineOnly,    // -qmljsdebugger=port:1234
+};
+
 struct QtOption {
   std::string_view name;  // without its leading dash
-  bool takesValue;
+  QtValue value;
 };
 
 // The options QGuiApplication, QApplication and the X11 platform take out of
-// the command line themselves (see their class documentation); a value
-// follows as the next argument or after "=" (-qmljsdebugger takes it only so).
+// the command line themselves (see their class documentation), with the
+// form of their value as Qt reads it.
 constexpr std::array<QtOption, 17> kQtOptions{{
-    {"platform", true},  {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
-    {"qmljsdebugger", false}, {"qwindowgeometry", true}, {"qwindowicon", true}, {"qwindowtitle", true},
-    {"reverse", false},  {"session", true},            {"display", true},       {"geometry", true},
-    {"name", true},      {"title", true},              {"style", true},         {"stylesheet", true},
-    {"widgetcount", false},
+    {"platform", QtValue::Next},       {"platformpluginpath", QtValue::Next},
+    {"platformtheme", QtValue::Next},  {"plugin", QtValue::Next},
+    {"qmljsdebugger", QtValue::InlineOnly}, {"qwindowgeometry", QtValue::Next},
+    {"qwindowicon", QtValue::Next},    {"qwindowtitle", QtValue::Next},
+    {"reverse", QtValue::None},        {"session", QtValue::Next},
+    {"display", QtValue::Next},        {"geometry", QtValue::Next},
+    {"name", QtValue::Next},           {"title", QtValue::Next},
+    {"style", QtValue::NextOrInline},  {"stylesheet", QtValue::NextOrInline},
+    {"widgetcount", QtValue::None},
 }};
 
 // The Qt option `argument` names, if any: "-style", "--style" and
@@ -81,7 +94,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     } else if (argument == QLatin1String("--bench-exit-after-paint")) {
       line.exitAfterPaint = true;
     } else if (const QtOption* qt = FindQtOption(argument, &inlineValue)) {
-      if (qt->takesValue && !inlineValue) {
+      // A form Qt does not read would be accepted here and then do nothing.
+      if (inlineValue && (qt->value == QtValue::None || qt->value == QtValue::Next)) {
+        return Error(QStringLiteral("'%1': give the value of -%2 as the next argument, not after '='")
+                         .arg(argument, QLatin1String(qt->name.data(), static_cast<qsizetype>(qt->name.size()))));
+      }
+      if (!inlineValue && qt->value == QtValue::InlineOnly) {
+        return Error(argument + QLatin1String(" needs its value after '='"));
+      }
+      if (!inlineValue && (qt->value == QtValue::Next || qt->value == QtValue::NextOrInline)) {
         if (i + 1 >= arguments.size()) {
           return Error(argument + QLatin1String(" needs a value"));
         }

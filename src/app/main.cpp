@@ -14,6 +14,21 @@
 #include "app/startup_messages.h"
 #include "ui/ccalc_dlg.h"
 
+namespace {
+
+// Writes the help or version text; a text that cannot be written (a full
+// disk, a closed pipe) is a failure, not a success.
+int PrintAndExit(const QString& text) {
+  std::fputs(text.toUtf8().constData(), stdout);
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+    std::perror("varunocalc: cannot write the output");
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) {
@@ -21,12 +36,10 @@ int main(int argc, char* argv[]) {
   }
   const varuno::CommandLine options = varuno::ParseCommandLine(arguments);
   if (options.showHelp) {
-    std::fputs(varuno::UsageText().toUtf8().constData(), stdout);
-    return 0;
+    return PrintAndExit(varuno::UsageText());
   }
   if (options.showVersion) {
-    std::printf("%s\n", varuno::VersionLine().toUtf8().constData());
-    return 0;
+    return PrintAndExit(varuno::VersionLine() + QLatin1Char('\n'));
   }
   if (!options.error.isEmpty()) {
     std::fprintf(stderr, "varunocalc: %s\nTry 'varunocalc --help' for more information.\n",

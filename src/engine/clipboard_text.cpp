@@ -51,14 +51,25 @@ std::optional<std::string> PlainNumber(std::string_view shown) {
   return plain;
 }
 
+std::vector<std::string_view> PlainTapeLines(std::string_view tape) {
+  std::vector<std::string_view> lines;
+  std::size_t kept = 0;  // number of lines up to the last non-empty one
+  while (!tape.empty()) {
+    const std::size_t end = tape.find('\n');
+    lines.push_back(TrimSpaces(tape.substr(0, end)));
+    tape.remove_prefix(end == std::string_view::npos ? tape.size() : end + 1);
+    if (!lines.back().empty()) {
+      kept = lines.size();
+    }
+  }
+  lines.resize(kept);
+  return lines;
+}
+
 std::string TapeCopyText(std::string_view tape) {
   static constexpr std::array<char, 4> kOperators{'+', '-', '*', '/'};
   std::string out;
-  std::size_t kept = 0;  // length of `out` up to the end of its last non-empty line
-  while (!tape.empty()) {
-    const std::size_t end = tape.find('\n');
-    std::string_view line = TrimSpaces(tape.substr(0, end));
-    tape.remove_prefix(end == std::string_view::npos ? tape.size() : end + 1);
+  for (std::string_view line : PlainTapeLines(tape)) {
     for (const char op : kOperators) {
       if (line.starts_with(OperatorSymbol(op))) {
         line.remove_prefix(OperatorSymbol(op).size());
@@ -68,11 +79,7 @@ std::string TapeCopyText(std::string_view tape) {
     }
     out += line;
     out += '\n';
-    if (out.size() > 1 && out[out.size() - 2] != '\n') {
-      kept = out.size();
-    }
   }
-  out.resize(kept);
   return out;
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace varuno {
 
@@ -15,8 +16,12 @@ namespace varuno {
 // example the text of an infinite result).
 std::optional<std::string> PlainNumber(std::string_view shown);
 
-// The tape text (lines ending in CR LF, the last one possibly without) as
-// plain lines for other programs: the padding of every line removed, the
+// The lines of the tape text (lines ending in CR LF, the last one possibly
+// without) as the tape shows them, without their padding, trailing blank
+// lines dropped: what is copied and printed. The views point into `tape`.
+std::vector<std::string_view> PlainTapeLines(std::string_view tape);
+
+// The tape text as plain lines for other programs: the padding of every line removed, the
 // operator symbols replaced by + - * /, trailing blank lines dropped, each
 // line ended by LF. Empty lines inside the tape, the rules and every other
 // text stay as they are.

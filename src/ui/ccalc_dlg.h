@@ -95,13 +95,15 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
 
  protected:
   // Builds the window: title, rounded mask, skin, title buttons, display
-  // font and text "0", keypad buttons, keyboard hook. Called by the constructor.
+  // font and text "0", keypad buttons, clipboard actions, keyboard hook.
+  // Called by the constructor.
   void OnInitDialog();
   void CreateTitleButtons();   // ccalc_dlg_buttons.cpp
   void CreateKeypadButtons();  // ccalc_dlg_buttons.cpp
   void InstallClipboard();     // ccalc_dlg_clipboard.cpp
   void InstallKeyboardHook();  // ccalc_dlg_keys.cpp
-  // The window menu (minimise, close, About) at a global position.
+  // The window menu (minimise, close, copy and print the tape, About) at a
+  // global position.
   void ShowWindowMenu(const QPoint& globalPos);  // ccalc_dlg_menu.cpp
 
   void paintEvent(QPaintEvent* event) override;

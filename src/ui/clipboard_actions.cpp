@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
+#include <QMetaObject>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -44,6 +46,10 @@ ClipboardActions::ClipboardActions(QWidget* window, ClipboardControls controls)
 }
 
 bool ClipboardActions::OnShortcut(ShortcutAction action, QWidget* target) {
+  // Whether the key is taken is decided now; what it does is queued behind
+  // the button clicks of the keys typed before it, which are queued too, so
+  // that "1 2 Ctrl+C" copies 12 however fast the keys come.
+  std::function<void()> run;
   switch (action) {
     case ShortcutAction::Copy:
       if (IsWithin(target, m_controls.tape) && m_controls.tape->textCursor().hasSelection()) {
@@ -53,19 +59,23 @@ bool ClipboardActions::OnShortcut(ShortcutAction action, QWidget* target) {
         return false;
       }
       if (IsWithin(target, m_controls.memoryList)) {
-        CopyMemoryRow();
+        run = [this] { CopyMemoryRow(); };
       } else {
-        CopyDisplayNumber();
+        run = [this] { CopyDisplayNumber(); };
       }
-      return true;
+      break;
     case ShortcutAction::Paste:
-      Paste(QClipboard::Clipboard);
-      return true;
+      run = [this] { Paste(QClipboard::Clipboard); };
+      break;
     case ShortcutAction::Print:
-      PrintTape();
-      return true;
+      run = [this] { PrintTape(); };
+      break;
   }
-  return false;
+  if (!run) {
+    return false;
+  }
+  QMetaObject::invokeMethod(this, std::move(run), Qt::QueuedConnection);
+  return true;
 }
 
 void ClipboardActions::CopyDisplayNumber() {
@@ -107,7 +117,11 @@ void ClipboardActions::Paste(QClipboard::Mode mode) {
     Refuse();
     return;
   }
-  const std::optional<std::vector<ControlId>> clicks = PasteClicks(data->text().toStdString());
+  const QString text = data->text();
+  // Each UTF-16 unit is at least one UTF-8 byte: a longer text is refused
+  // without converting it whole first.
+  const std::optional<std::vector<ControlId>> clicks =
+      text.size() > static_cast<qsizetype>(kPasteMaxBytes) ? std::nullopt : PasteClicks(text.toStdString());
   if (!clicks) {
     Refuse();
     return;

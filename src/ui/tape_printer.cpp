@@ -1,6 +1,7 @@
 #include "ui/tape_printer.h"
 
 #include <QFontMetricsF>
+#include <QMessageBox>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/clipboard_text.h"
 #include "engine/number_format.h"
 #include "ui/ui_fonts.h"
 
@@ -21,6 +23,8 @@ namespace {
 // The tape's font at its size on screen (9 pt at 96 dpi).
 constexpr qreal kPrintPointSize = 9.0;
 constexpr char kHeadingName[] = "바루노 계산기";
+constexpr char kPrintFailedTitle[] = "계산 기록 인쇄";
+constexpr char kPrintFailedText[] = "계산 기록을 인쇄하지 못했습니다.";
 
 QFont PrintFont() {
   QFont font = TemplateFont();
@@ -31,13 +35,9 @@ QFont PrintFont() {
 }  // namespace
 
 QStringList TapePrintLines(std::string_view tapeText) {
-  QStringList lines = QString::fromUtf8(tapeText.data(), static_cast<qsizetype>(tapeText.size()))
-                          .split(QLatin1Char('\n'));
-  for (QString& line : lines) {
-    line = line.trimmed();
-  }
-  while (!lines.isEmpty() && lines.last().isEmpty()) {
-    lines.removeLast();
+  QStringList lines;
+  for (const std::string_view line : PlainTapeLines(tapeText)) {
+    lines.append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
   }
   return lines;
 }
@@ -101,7 +101,10 @@ void PrintTapeWithDialog(QWidget* parent, std::string_view tapeText) {
   if (dialog.exec() != QDialog::Accepted) {
     return;
   }
-  PrintTapeOn(printer, tapeText, QDateTime::currentDateTime());
+  if (PrintTapeOn(printer, tapeText, QDateTime::currentDateTime()) == 0) {
+    // The printer went away, or the chosen file cannot be written.
+    QMessageBox::warning(parent, QString::fromUtf8(kPrintFailedTitle), QString::fromUtf8(kPrintFailedText));
+  }
 }
 
 }  // namespace varuno

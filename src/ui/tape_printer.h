@@ -21,12 +21,13 @@ QStringList TapePrintLines(std::string_view tapeText);
 // dialog may change them.
 void PreparePrinter(QPrinter& printer);
 
-// Paints the tape onto the printer's pages; returns the number of pages.
+// Paints the tape onto the printer's pages; returns the number of pages, 0
+// when the printer could not be opened (nothing was printed).
 int PrintTapeOn(QPrinter& printer, std::string_view tapeText, const QDateTime& printedAt);
 
 // Opens the platform's print dialog over `parent` and prints the tape if the
 // user accepts it. Where the dialog offers printing to a file, the file is
-// the one the user chooses there.
+// the one the user chooses there. A print that fails says so in a message box.
 void PrintTapeWithDialog(QWidget* parent, std::string_view tapeText);
 
 }  // namespace varuno

@@ -55,4 +55,16 @@ run("no DISPLAY" 1 "" "one-line:varunocalc: cannot open a window: no X11 or Wayl
 run("a DISPLAY with no server" 1 "" "one-line:varunocalc: cannot open a window" ENV DISPLAY=:987)
 run("Wayland without a compositor" 1 "" "one-line:varunocalc: cannot open a window"
     ENV QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=varuno-no-such-compositor)
+
+# A platform plugin that is not there is not a missing display: Qt's own
+# words say which plugin and what is installed.
+run("a platform plugin that is not installed" 1 "" "Could not find the Qt platform plugin \"varuno-none\".*cannot start"
+    ENV QT_QPA_PLATFORM=varuno-none)
+
+# Help or version that cannot be written is a failure.
+execute_process(COMMAND ${APP} --version OUTPUT_FILE /dev/full RESULT_VARIABLE result ERROR_VARIABLE err
+                TIMEOUT 30)
+if(NOT result EQUAL 1 OR NOT err MATCHES "cannot write")
+  message(SEND_ERROR "--version into a full disk: status ${result}, stderr \"${err}\"; expected 1 and a message")
+endif()
 file(REMOVE_RECURSE ${WORK})

@@ -60,6 +60,9 @@ TEST(CommandLine, ParsesHelpVersionTheDeveloperAidsAndQtsOptions) {
       {"an option that only starts like Qt's", {"varunocalc", "-platformx"}, kError},
       {"file argument", {"varunocalc", "file.txt"}, kError},
       {"Qt option without its value", {"varunocalc", "-platform"}, kError},
+      // Qt reads "=" only after -style and -stylesheet (and -qmljsdebugger).
+      {"a value after '=' that Qt would not read", {"varunocalc", "-platform=offscreen"}, kError},
+      {"a switch given a value", {"varunocalc", "-reverse=1"}, kError},
       {"file missing", {"varunocalc", "--screenshot"}, kError},
       {"two screenshots", {"varunocalc", "--screenshot", "a.png", "--screenshot-about", "b.png"}, kError},
       {"screenshot and bench", {"varunocalc", "--bench-exit-after-paint", "--screenshot", "a.png"}, kError},

@@ -153,6 +153,10 @@ TEST_F(ClipboardTest, PasteTypesOneNumberAndARefusedPasteChangesNothing) {
     Type(IDC_MEMORY_LIST, Qt::Key_Insert, kShift);
     EXPECT_EQ(Snapshot(), before) << text.toStdString();
   }
+  // Keypad 0 that Shift turned into Insert (Num Lock on) pastes nothing.
+  SetClipboard(QStringLiteral("42"));
+  Type(IDC_MEMORY_LIST, Qt::Key_Insert, kShift | Qt::KeypadModifier);
+  EXPECT_EQ(Snapshot(), before);
   // A clipboard holding no text at all.
   auto* picture = new QMimeData;
   picture->setData(QStringLiteral("image/png"), QByteArray("\x89PNG", 4));
@@ -161,6 +165,22 @@ TEST_F(ClipboardTest, PasteTypesOneNumberAndARefusedPasteChangesNothing) {
   Type(IDC_MEMORY_LIST, Qt::Key_V, kCtrl);
   EXPECT_EQ(Snapshot(), before);
   EXPECT_EQ(refusals->count(), static_cast<qsizetype>(2 * std::size(refused) + 1));
+}
+
+// Keys that arrive in one batch are carried out in their order: a paste or
+// copy waits for the clicks of the keys typed before it.
+TEST_F(ClipboardTest, KeysInOneBatchAreCarriedOutInOrder) {
+  QWidget* list = window->Control(IDC_MEMORY_LIST);
+  list->setFocus(Qt::OtherFocusReason);
+  SetClipboard(QStringLiteral("7"));
+  QTest::keyClick(list, Qt::Key_9);
+  QTest::keyClick(list, Qt::Key_V, kCtrl);
+  QTest::keyClick(list, Qt::Key_1);
+  QTest::keyClick(list, Qt::Key_2);
+  QTest::keyClick(list, Qt::Key_C, kCtrl);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window->DisplayText(), "712");
+  EXPECT_EQ(Clipboard(), "712");
 }
 
 TEST_F(ClipboardTest, TheTapeItemCopiesTheWholeTapeAndAnEmptyTapeNothing) {

@@ -96,6 +96,12 @@ TEST_F(TapePrinterTest, EveryLineInOrderUnderTheHeadingWithPageNumbersOverPages)
   EXPECT_EQ(lines.last(), QStringLiteral("-5"));
   EXPECT_TRUE(lines.contains(QStringLiteral("0으로 나눌 수 없습니다")));
   ExpectInOrder(text, lines.filter(QRegularExpression(QStringLiteral("."))));
+
+  // A file that cannot be written prints nothing, and says so.
+  QPrinter unwritable(QPrinter::HighResolution);
+  unwritable.setOutputFormat(QPrinter::PdfFormat);
+  unwritable.setOutputFileName(dir.filePath(QStringLiteral("no-such-folder/tape.pdf")));
+  EXPECT_EQ(PrintTapeOn(unwritable, calc.view.TapeText(), kPrintedAt), 0);
 }
 
 }  // namespace

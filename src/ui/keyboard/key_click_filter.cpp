@@ -80,7 +80,9 @@ bool KeyClickFilter::eventFilter(QObject* watched, QEvent* event) {
 bool KeyClickFilter::OnKeyDown(QWidget* target, const QKeyEvent& key, int virtualKey) {
   const std::optional<KeyBinding> binding = FindKey(virtualKey);
   if (!binding) {
-    const Qt::KeyboardModifiers held = key.modifiers() & ~Qt::KeypadModifier;
+    // Keypad keys make no shortcut: with Num Lock on, Shift turns keypad 0
+    // into Insert, and Shift is otherwise ignored on the keypad's digits.
+    const Qt::KeyboardModifiers held = key.modifiers();
     const bool ctrl = held.testFlag(Qt::ControlModifier);
     const bool shift = held.testFlag(Qt::ShiftModifier);
     const bool others = (held & ~(Qt::ControlModifier | Qt::ShiftModifier)) != Qt::NoModifier;
