@@ -1,7 +1,8 @@
 // varuno-art <outdir> <homepage-host>
 //
 // Draws the program's pictures and writes them into <outdir>: every bitmap
-// as a 24-bit BMP, <id>.bmp at 1x and <id>@2x.bmp at 2x, and the icon as
+// as raw 24-bit colour pixels (layout/raw_picture.h), <id>.raw at 1x and
+// <id>@2x.raw at 2x, and the icon as
 // icon-<size>.png and, scalable, icon.svg. Fails when a picture is missing its partner at the other
 // scale or the two do not match in size, so broken art stops the build.
 #include <QDir>
@@ -12,9 +13,11 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstring>
 #include <map>
 
 #include "art_picture.h"
+#include "layout/raw_picture.h"
 #include "logo_painter.h"
 
 namespace {
@@ -40,6 +43,28 @@ bool Fail(const QString& message) {
   return false;
 }
 
+// Writes a bitmap in the layout the window loads without decoding: its
+// 24-bit colours as opaque 32-bit pixels.
+bool WriteRawPicture(const QImage& picture, const QString& path) {
+  const QImage pixels = picture.convertToFormat(QImage::Format_RGB888).convertToFormat(QImage::Format_RGB32);
+  varuno::RawPictureHeader header{};
+  std::memcpy(header.magic, varuno::kRawPictureMagic, sizeof header.magic);
+  header.width = static_cast<std::uint32_t>(pixels.width());
+  header.height = static_cast<std::uint32_t>(pixels.height());
+  const qsizetype rowBytes = static_cast<qsizetype>(header.width * varuno::kRawPictureBytesPerPixel);
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      file.write(reinterpret_cast<const char*>(&header), sizeof header) != sizeof header) {
+    return false;
+  }
+  for (int y = 0; y < pixels.height(); ++y) {
+    if (file.write(reinterpret_cast<const char*>(pixels.constScanLine(y)), rowBytes) != rowBytes) {
+      return false;
+    }
+  }
+  return file.flush();
+}
+
 bool WriteBitmaps(const QDir& out, const ArtList& base, const ArtList& sharp) {
   std::map<int, const varuno::art::ArtPicture*> sharpById;
   for (const auto& picture : sharp) {
@@ -60,8 +85,8 @@ bool WriteBitmaps(const QDir& out, const ArtList& base, const ArtList& sharp) {
       return Fail(QStringLiteral("bitmap %1: 2x picture is not twice the 1x size").arg(picture.resourceId));
     }
     const QString id = QString::number(picture.resourceId);
-    if (!picture.image.convertToFormat(QImage::Format_RGB888).save(out.filePath(id + QStringLiteral(".bmp")), "BMP") ||
-        !dense.convertToFormat(QImage::Format_RGB888).save(out.filePath(id + QStringLiteral("@2x.bmp")), "BMP")) {
+    if (!WriteRawPicture(picture.image, out.filePath(id + QStringLiteral(".raw"))) ||
+        !WriteRawPicture(dense, out.filePath(id + QStringLiteral("@2x.raw")))) {
       return Fail(QStringLiteral("cannot write bitmap %1 into %2").arg(id, out.path()));
     }
   }
