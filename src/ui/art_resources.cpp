@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QImage>
-#include <QImageReader>
 #include <QResource>
 
 #include <cstdint>
@@ -27,15 +26,6 @@ namespace {
 // No compiled picture is wider or taller than this.
 constexpr std::uint32_t kMaxSide = 4096;
 
-// The icons are PNG files, which Qt decodes itself: naming the format and
-// turning off detection keeps the reader from loading each image format
-// plugin to ask whether it knows the data better.
-QImage ReadBuiltInFormat(const QString& path, const QByteArray& format) {
-  QImageReader reader(path, format);
-  reader.setAutoDetectImageFormat(false);
-  return reader.read();
-}
-
 }  // namespace
 
 QImage ReadRawPicture(const QString& path) {
@@ -52,15 +42,17 @@ QImage ReadRawPicture(const QString& path) {
     std::memcpy(&header, bytes->constData(), sizeof header);
   }
   const qsizetype rowBytes = static_cast<qsizetype>(header.width) * kRawPictureBytesPerPixel;
-  const bool valid = std::memcmp(header.magic, kRawPictureMagic, sizeof header.magic) == 0 && header.width > 0 &&
-                     header.height > 0 && header.width <= kMaxSide && header.height <= kMaxSide &&
+  const bool valid = std::memcmp(header.magic, kRawPictureMagic, sizeof header.magic) == 0 &&
+                     (header.alpha == kRawPictureOpaque || header.alpha == kRawPicturePremultiplied) &&
+                     header.width > 0 && header.height > 0 && header.width <= kMaxSide && header.height <= kMaxSide &&
                      bytes->size() == static_cast<qsizetype>(sizeof header) + rowBytes * header.height;
   if (!valid) {
     return {};
   }
   uchar* pixels = reinterpret_cast<uchar*>(bytes->data()) + sizeof header;
   return QImage(
-      pixels, static_cast<int>(header.width), static_cast<int>(header.height), rowBytes, QImage::Format_RGB32,
+      pixels, static_cast<int>(header.width), static_cast<int>(header.height), rowBytes,
+      header.alpha == kRawPicturePremultiplied ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32,
       [](void* owner) { delete static_cast<QByteArray*>(owner); }, bytes.release());
 }
 
@@ -86,10 +78,9 @@ QPixmap LoadArtPixmap(int resourceId, qreal devicePixelRatio) {
 QIcon ApplicationIcon() {
   QIcon icon;
   for (const int size : {16, 32, 48}) {
-    const QImage image =
-        ReadBuiltInFormat(QStringLiteral(":/varuno/art/icon-%1.png").arg(size), QByteArrayLiteral("png"));
+    QImage image = ReadRawPicture(QStringLiteral(":/varuno/art/icon-%1.raw").arg(size));
     if (!image.isNull()) {
-      icon.addPixmap(QPixmap::fromImage(image));
+      icon.addPixmap(QPixmap::fromImage(std::move(image)));
     }
   }
   return icon;

@@ -1,7 +1,7 @@
 // The generated pictures compiled into the program: every bitmap resource as
 // :/varuno/art/<id>.raw (1x) and :/varuno/art/<id>@2x.raw (2x), raw pixels
-// (layout/raw_picture.h), and the application icon as
-// :/varuno/art/icon-<size>.png.
+// (layout/raw_picture.h), and the application icon, the same way, as
+// :/varuno/art/icon-<size>.raw.
 #pragma once
 
 #include <QIcon>
@@ -16,8 +16,9 @@ inline constexpr int kIconGroupId = 128;
 
 // The resource path of a bitmap at scale 1 or 2.
 QString ArtResourcePath(int resourceId, int scale);
-// The bitmap stored at `path` as 32-bit opaque pixels; null if it is missing
-// or not a raw picture.
+// The picture stored at `path` as 32-bit pixels (QImage::Format_RGB32, or
+// Format_ARGB32_Premultiplied for one with alpha); null if it is missing or
+// not a raw picture.
 QImage ReadRawPicture(const QString& path);
 // The bitmap at exactly scale 1 or 2, marked with that device pixel ratio;
 // null if missing.

@@ -31,8 +31,8 @@ TEST(KeypadArt, EveryBitmapExistsAtBothScalesWithItsSizeAndDepth) {
 TEST(KeypadArt, HoldsNoBitmapOrIconBeyondTheKnownOnes) {
   const auto expected = ExpectedBitmaps();
   const QRegularExpression bitmapName(QStringLiteral("^(\\d+)(@2x)?\\.raw$"));
-  const std::set<QString> icons = {QStringLiteral("icon-16.png"), QStringLiteral("icon-32.png"),
-                                   QStringLiteral("icon-48.png")};
+  const std::set<QString> icons = {QStringLiteral("icon-16.raw"), QStringLiteral("icon-32.raw"),
+                                   QStringLiteral("icon-48.raw")};
   std::set<QString> iconsSeen;
   int bitmapFiles = 0;
   const QStringList entries = QDir(QStringLiteral(":/varuno/art")).entryList(QDir::Files);
@@ -56,7 +56,7 @@ TEST(KeypadArt, HoldsNoBitmapOrIconBeyondTheKnownOnes) {
 
 TEST(KeypadArt, IconHasItsThreeSizes) {
   for (const int size : {16, 32, 48}) {
-    const QImage icon(QStringLiteral(":/varuno/art/icon-%1.png").arg(size));
+    const QImage icon = ReadRawPicture(QStringLiteral(":/varuno/art/icon-%1.raw").arg(size));
     EXPECT_EQ(icon.size(), QSize(size, size));
   }
 }
