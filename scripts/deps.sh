@@ -24,7 +24,7 @@ varuno_need_packages() {
 # menus, print dialog) that it loads at run time.
 VARUNO_BUILD_PACKAGES=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev libx11-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev libx11-dev libfontconfig-dev
   fonts-nanum-coding fonts-nanum python3-fonttools qt6-translations-l10n
 )
 

@@ -27,9 +27,9 @@ CCalcApp::CCalcApp(int& argc, char** argv) : QApplication(argc, argv), m_openUrl
 CCalcApp::~CCalcApp() = default;
 
 bool CCalcApp::InitInstance() {
-  // Reading the system's font configuration is the longest single step of
-  // start-up; it runs on a worker while the window is built. The window
-  // waits for it before it sets its first font, so it ends within this call.
+  // The bundled fonts are registered on a worker while the window is built.
+  // The window waits for them before it sets its first font, so the worker
+  // ends within this call.
   StartLoadingBundledFonts();
   const std::unique_ptr<KeyboardState> keyboard = CreateKeyboardState();
   CCalcDlg calculator(*this, *keyboard);

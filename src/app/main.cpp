@@ -4,6 +4,7 @@
 // by the application object, and the developer aids (a screenshot, the
 // start-up benchmark's early exit) are set up.
 #include <cstdio>
+#include <future>
 #include <memory>
 
 #include <QStringList>
@@ -13,6 +14,7 @@
 #include "app/screenshot.h"
 #include "app/startup_messages.h"
 #include "ui/ccalc_dlg.h"
+#include "ui/ui_fonts.h"
 
 namespace {
 
@@ -47,6 +49,9 @@ int main(int argc, char* argv[]) {
     return 2;
   }
 
+  // Reading the font configuration is the longest single step before the
+  // first paint; it overlaps connecting to the window system.
+  const std::future<void> fontConfiguration = varuno::StartReadingFontConfiguration();
   auto startup = std::make_unique<varuno::StartupMessages>();
   varuno::CCalcApp app(argc, argv);
   startup.reset();

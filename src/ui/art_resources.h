@@ -1,9 +1,11 @@
 // The generated pictures compiled into the program: every bitmap resource as
-// :/varuno/art/<id>.bmp (1x) and :/varuno/art/<id>@2x.bmp (2x), and the
-// application icon as :/varuno/art/icon-<size>.png.
+// :/varuno/art/<id>.raw (1x) and :/varuno/art/<id>@2x.raw (2x), raw pixels
+// (layout/raw_picture.h), and the application icon, the same way, as
+// :/varuno/art/icon-<size>.raw.
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -14,6 +16,10 @@ inline constexpr int kIconGroupId = 128;
 
 // The resource path of a bitmap at scale 1 or 2.
 QString ArtResourcePath(int resourceId, int scale);
+// The picture stored at `path` as 32-bit pixels (QImage::Format_RGB32, or
+// Format_ARGB32_Premultiplied for one with alpha); null if it is missing or
+// not a raw picture.
+QImage ReadRawPicture(const QString& path);
 // The bitmap at exactly scale 1 or 2, marked with that device pixel ratio;
 // null if missing.
 QPixmap LoadArtPicture(int resourceId, int scale);

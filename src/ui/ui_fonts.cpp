@@ -8,6 +8,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <fontconfig/fontconfig.h>
+
 #include <cmath>
 #include <future>
 
@@ -70,6 +72,11 @@ bool EnsureBundledFonts() {
   // Ends the worker thread's shared state.
   app->setProperty(kFontsLoadingProperty, QVariant());
   return ok;
+}
+
+std::future<void> StartReadingFontConfiguration() {
+  // fontconfig sets its configuration up once, safely from any thread.
+  return std::async(std::launch::async, [] { static_cast<void>(FcInit()); });
 }
 
 void StartLoadingBundledFonts() {

@@ -8,6 +8,8 @@
 
 #include <QFont>
 
+#include <future>
+
 #if !defined(VARUNO_TAPE_FONT_FAMILY) || !defined(VARUNO_GOTHIC_FONT_FAMILY) || !defined(VARUNO_BUNDLED_FONTS)
 #error "the build names the font families (VARUNO_TAPE_FONT_FAMILY, VARUNO_GOTHIC_FONT_FAMILY, VARUNO_BUNDLED_FONTS)"
 #endif
@@ -33,8 +35,15 @@ QFont DisplayFont();
 // StartLoadingBundledFonts it waits for that work instead of repeating it.
 bool EnsureBundledFonts();
 
-// Starts registering the bundled fonts on a worker thread, so that reading
-// the system's font configuration overlaps building the window. Call on the
+// Starts reading the system's font configuration (fontconfig's files and
+// caches) on a worker thread. Needs no application object, so it overlaps
+// the connection to the window system; Qt's font database then finds the
+// configuration read. Keep the future until the fonts are set up; its
+// destructor waits for the worker.
+std::future<void> StartReadingFontConfiguration();
+
+// Starts registering the bundled fonts on a worker thread, so that the font
+// database's set-up overlaps building the window. Call on the
 // main thread once the application object exists; does nothing without one
 // or when the fonts are loaded or loading already.
 void StartLoadingBundledFonts();

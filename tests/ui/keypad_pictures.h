@@ -1,9 +1,8 @@
 // What the keypad tests expect of the compiled pictures: every bitmap
-// resource with its logical size, and a reader for a BMP file's bit depth.
+// resource with its logical size, and the pixels of a compiled picture.
 #pragma once
 
-#include <QByteArray>
-#include <QFile>
+#include <QColor>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -24,22 +23,23 @@ inline std::map<int, QSize> ExpectedBitmaps() {
   return sizes;
 }
 
-// Bits per pixel from a BMP file's header, or 0 when it is not a BMP.
-inline int BmpBitDepth(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    return 0;
+// Whether every pixel of a 32-bit picture is fully opaque, as the 24-bit
+// colours of a bitmap must come out.
+inline bool IsOpaque(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (qAlpha(row[x]) != 255) {
+        return false;
+      }
+    }
   }
-  const QByteArray head = file.read(30);
-  if (head.size() < 30 || !head.startsWith("BM")) {
-    return 0;
-  }
-  return static_cast<unsigned char>(head[28]) | (static_cast<unsigned char>(head[29]) << 8);
+  return true;
 }
 
 // A compiled picture as plain 32-bit pixels, for comparing with a grab.
 inline QImage ArtImage(int resourceId, int scale) {
-  QImage image(ArtResourcePath(resourceId, scale));
+  QImage image = ReadRawPicture(ArtResourcePath(resourceId, scale));
   image.setDevicePixelRatio(1.0);
   return image.convertToFormat(QImage::Format_RGB32);
 }

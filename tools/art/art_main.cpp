@@ -1,8 +1,10 @@
 // varuno-art <outdir> <homepage-host>
 //
 // Draws the program's pictures and writes them into <outdir>: every bitmap
-// as a 24-bit BMP, <id>.bmp at 1x and <id>@2x.bmp at 2x, and the icon as
-// icon-<size>.png and, scalable, icon.svg. Fails when a picture is missing its partner at the other
+// as raw 24-bit colour pixels (layout/raw_picture.h), <id>.raw at 1x and
+// <id>@2x.raw at 2x, and the icon as
+// icon-<size>.png and, scalable, icon.svg, with the sizes the program shows
+// also as icon-<size>.raw. Fails when a picture is missing its partner at the other
 // scale or the two do not match in size, so broken art stops the build.
 #include <QDir>
 #include <QFile>
@@ -12,9 +14,11 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstring>
 #include <map>
 
 #include "art_picture.h"
+#include "layout/raw_picture.h"
 #include "logo_painter.h"
 
 namespace {
@@ -40,6 +44,35 @@ bool Fail(const QString& message) {
   return false;
 }
 
+// Writes a picture in the layout the window loads without decoding: 32-bit
+// pixels, from the `pixels` image in QImage::Format_RGB32 or
+// QImage::Format_ARGB32_Premultiplied.
+bool WriteRawPicture(const QImage& pixels, const QString& path) {
+  varuno::RawPictureHeader header{};
+  std::memcpy(header.magic, varuno::kRawPictureMagic, sizeof header.magic);
+  header.alpha = pixels.format() == QImage::Format_ARGB32_Premultiplied ? varuno::kRawPicturePremultiplied
+                                                                         : varuno::kRawPictureOpaque;
+  header.width = static_cast<std::uint32_t>(pixels.width());
+  header.height = static_cast<std::uint32_t>(pixels.height());
+  const qsizetype rowBytes = static_cast<qsizetype>(header.width * varuno::kRawPictureBytesPerPixel);
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      file.write(reinterpret_cast<const char*>(&header), sizeof header) != sizeof header) {
+    return false;
+  }
+  for (int y = 0; y < pixels.height(); ++y) {
+    if (file.write(reinterpret_cast<const char*>(pixels.constScanLine(y)), rowBytes) != rowBytes) {
+      return false;
+    }
+  }
+  return file.flush();
+}
+
+// A bitmap's 24-bit colours as opaque 32-bit pixels.
+QImage OpaquePixels(const QImage& picture) {
+  return picture.convertToFormat(QImage::Format_RGB888).convertToFormat(QImage::Format_RGB32);
+}
+
 bool WriteBitmaps(const QDir& out, const ArtList& base, const ArtList& sharp) {
   std::map<int, const varuno::art::ArtPicture*> sharpById;
   for (const auto& picture : sharp) {
@@ -60,8 +93,8 @@ bool WriteBitmaps(const QDir& out, const ArtList& base, const ArtList& sharp) {
       return Fail(QStringLiteral("bitmap %1: 2x picture is not twice the 1x size").arg(picture.resourceId));
     }
     const QString id = QString::number(picture.resourceId);
-    if (!picture.image.convertToFormat(QImage::Format_RGB888).save(out.filePath(id + QStringLiteral(".bmp")), "BMP") ||
-        !dense.convertToFormat(QImage::Format_RGB888).save(out.filePath(id + QStringLiteral("@2x.bmp")), "BMP")) {
+    if (!WriteRawPicture(OpaquePixels(picture.image), out.filePath(id + QStringLiteral(".raw"))) ||
+        !WriteRawPicture(OpaquePixels(dense), out.filePath(id + QStringLiteral("@2x.raw")))) {
       return Fail(QStringLiteral("cannot write bitmap %1 into %2").arg(id, out.path()));
     }
   }
@@ -76,6 +109,14 @@ bool WriteIcons(const QDir& out, const ArtList& icons) {
     const QString name = QStringLiteral("icon-%1.png").arg(icon.resourceId);
     if (!icon.image.save(out.filePath(name), "PNG")) {
       return Fail(QStringLiteral("cannot write %1").arg(name));
+    }
+    // The sizes the program compiles in, also as raw pixels.
+    for (const int size : varuno::art::kProgramIconSizes) {
+      const QString raw = QStringLiteral("icon-%1.raw").arg(size);
+      if (size == icon.resourceId &&
+          !WriteRawPicture(icon.image.convertToFormat(QImage::Format_ARGB32_Premultiplied), out.filePath(raw))) {
+        return Fail(QStringLiteral("cannot write %1").arg(raw));
+      }
     }
   }
   QFile svg(out.filePath(QStringLiteral("icon.svg")));

@@ -23,6 +23,8 @@ void DrawKeyArt(ArtList& out, qreal scale);
 // The sizes of the icon's pictures: those of the hicolor icon theme's
 // application icons (the program itself uses 16, 32 and 48).
 inline constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+// The sizes the program compiles in for its window icon.
+inline constexpr int kProgramIconSizes[] = {16, 32, 48};
 // The application icon at each of kIconSizes (resourceId = size).
 void DrawIconArt(ArtList& out);
 
