@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/dialog_units.h"
+#include "ui/keyboard/input_method_guard.h"
 #include "ui/ui_fonts.h"
 
 namespace varuno {
@@ -73,6 +74,7 @@ CAboutDlg::CAboutDlg(const QString& homepageHost, QWidget* parent) : QDialog(par
   setWindowTitle(QString::fromUtf8(kAboutTitle));
   setFont(DialogFont());
   setSizeGripEnabled(false);
+  new InputMethodGuard(this);  // as in the calculator: keys are never held by an input method
 
   const DialogBaseUnits base = BaseUnitsOf(font());
   const QRect box = UnitsToPixels(QRect(0, 0, kAboutWidthUnits, kAboutHeightUnits), base);

@@ -2,10 +2,13 @@
 // its controls is looked at first by a key filter, which turns the keys of
 // the key table into queued clicks on the window's buttons; NumLock is set
 // back to its start state before it clicks +/-. The clipboard and print
-// shortcuts beside the table go to the window's clipboard actions.
+// shortcuts beside the table go to the window's clipboard actions. Input
+// methods are kept out of every control, so a Hangul input method never
+// writes into the tape or holds back a key.
 #include "ui/ccalc_dlg.h"
 
 #include "ui/clipboard_actions.h"
+#include "ui/keyboard/input_method_guard.h"
 #include "ui/keyboard/key_click_filter.h"
 #include "ui/platform/key_layout_factory.h"
 
@@ -17,6 +20,7 @@ void CCalcDlg::InstallKeyboardHook() {
       this, [this](ControlId id) { return Button(id); }, Control(IDC_MEMORY_LIST), m_keyboard,
       MakeKeyLayout(),
       [this](ShortcutAction action, QWidget* target) { return m_clipboard->OnShortcut(action, target); });
+  new InputMethodGuard(this);
 }
 
 }  // namespace varuno

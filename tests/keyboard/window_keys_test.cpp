@@ -6,19 +6,25 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QImage>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <map>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/bitmap_button.h"
 #include "ui/ccalc_dlg.h"
+#include "ui/tape_view.h"
 #include "layout/button_table.h"
 #include "fake_keyboard_state.h"
 #include "fake_shell.h"
+#include "key_script.h"
 
 namespace varuno {
 namespace {
@@ -200,6 +206,48 @@ TEST_F(WindowKeysTest, KeysOfOtherWindowsAreNotLookedAt) {
   QTest::keyClick(&other, Qt::Key_Escape);
   EXPECT_TRUE(m_keyboard.Requests().empty());
   EXPECT_FALSE(other.isVisible());
+  EXPECT_TRUE(TakeClicks().empty());
+}
+
+// No control of the window takes an input method, wherever the focus is:
+// each one that can take the focus tells the input method it is off, and
+// a syllable composed or text committed anyway is neither shown in the tape
+// or the display nor written into them.
+TEST_F(WindowKeysTest, NoControlTakesInputMethodText) {
+  for (const char key : std::string_view("7+2=")) {
+    m_window->OnCommand(BN_CLICKED, test::ScriptControl(key));
+  }
+  const std::string tape = m_window->Tape().TapeText();
+  const QList<QWidget*> controls = m_window->findChildren<QWidget*>();
+  int focusable = 0;
+  for (QWidget* control : controls) {
+    if (control->focusPolicy() == Qt::NoFocus || !control->isVisible()) {
+      continue;
+    }
+    ++focusable;
+    control->setFocus(Qt::MouseFocusReason);
+    ASSERT_EQ(QGuiApplication::focusObject(), control);
+    // Asked the way input methods ask the focus object.
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(control, &query);
+    EXPECT_FALSE(query.value(Qt::ImEnabled).toBool())
+        << control->metaObject()->className() << " " << control->accessibleName().toStdString();
+  }
+  EXPECT_GE(focusable, 5 + 27);  // the template controls and the buttons
+
+  for (const ControlId id : {IDC_TAPE, IDC_DISPLAY, IDC_MEMORY_LIST}) {
+    QWidget* control = Control(id);
+    control->setFocus(Qt::MouseFocusReason);
+    const QImage before = control->grab().toImage();
+    QInputMethodEvent compose(QStringLiteral("ㄱ"), {});
+    QApplication::sendEvent(control, &compose);
+    EXPECT_TRUE(control->grab().toImage() == before) << id;
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("한국"));
+    QApplication::sendEvent(control, &commit);
+    EXPECT_EQ(m_window->Tape().TapeText(), tape) << id;
+    EXPECT_EQ(Display(), "9") << id;
+  }
   EXPECT_TRUE(TakeClicks().empty());
 }
 
