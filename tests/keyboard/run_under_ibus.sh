@@ -39,7 +39,7 @@ KEYFILE
   HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache" \
     XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/runtime" GSETTINGS_BACKEND=keyfile \
     DISPLAY="$VARUNO_TEST_X11_DISPLAY" \
-    dbus-run-session -- bash ${VARUNO_TRACE:+-x} "$0" --in-session "$@"
+    dbus-run-session -- bash "$0" --in-session "$@"
   exit $?
 fi
 shift
