@@ -11,11 +11,13 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <QUrl>
 
 #include <functional>
@@ -74,6 +76,14 @@ QStringList MenuItems(QWidget& popup) {
   }
   return items;
 }
+
+// Qt's standard items and dialogs read Korean only where Debian's
+// qt6-translations-l10n is installed.
+bool QtReadsKorean() {
+  QTranslator korean;
+  return korean.load(QStringLiteral("qtbase_ko"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+constexpr char kNoKorean[] = "Qt's Korean translation (qt6-translations-l10n) is not installed";
 
 class ShellWindowTest : public ::testing::Test {
  protected:
@@ -203,14 +213,17 @@ TEST_F(ShellWindowTest, TapeMenuReadsKoreanAndCopiesTheWholeTape) {
   QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20), viewport->mapToGlobal(QPoint(20, 20)));
   QApplication::sendEvent(viewport, &event);
   ASSERT_TRUE(found);
-  // Qt's items carry their shortcut after a tab.
-  EXPECT_TRUE(items.value(0).startsWith(QStringLiteral("복사(&C)\t"))) << items.join(QLatin1Char('|')).toStdString();
-  EXPECT_EQ(items.filter(QStringLiteral("모두 선택")).size(), 1) << items.join(QLatin1Char('|')).toStdString();
   EXPECT_EQ(items.mid(items.size() - 3), QStringList({QStringLiteral("-"), QStringLiteral("계산 기록 복사"),
                                                       QStringLiteral("계산 기록 인쇄...")}));
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("12\n+3\n──────\n15\n"));
   // Where the translation is missing nothing is installed and nothing fails.
   EXPECT_FALSE(InstallQtTranslation(App(), QStringLiteral("/nonexistent")));
+  if (!QtReadsKorean()) {
+    GTEST_SKIP() << kNoKorean;
+  }
+  // Qt's items carry their shortcut after a tab.
+  EXPECT_TRUE(items.value(0).startsWith(QStringLiteral("복사(&C)\t"))) << items.join(QLatin1Char('|')).toStdString();
+  EXPECT_EQ(items.filter(QStringLiteral("모두 선택")).size(), 1) << items.join(QLatin1Char('|')).toStdString();
 }
 
 TEST_F(ShellWindowTest, PrintOpensTheKoreanPrintDialogFromCtrlPAndTheWindowMenu) {
@@ -233,6 +246,7 @@ TEST_F(ShellWindowTest, PrintOpensTheKoreanPrintDialogFromCtrlPAndTheWindowMenu)
          EXPECT_TRUE(m_menuFound);
        }},
   };
+  const bool korean = QtReadsKorean();
   for (const Row& row : rows) {
     WindowUnderTest calculator(App(), m_keyboard);
     calculator.show();
@@ -247,8 +261,11 @@ TEST_F(ShellWindowTest, PrintOpensTheKoreanPrintDialogFromCtrlPAndTheWindowMenu)
                &found);
     row.open(calculator);
     EXPECT_TRUE(found) << row.name;
-    EXPECT_TRUE(title.contains(QStringLiteral("인쇄"))) << row.name << ": " << title.toStdString();
+    EXPECT_TRUE(!korean || title.contains(QStringLiteral("인쇄"))) << row.name << ": " << title.toStdString();
     EXPECT_TRUE(calculator.isVisible()) << row.name;
+  }
+  if (!korean) {
+    GTEST_SKIP() << kNoKorean << ": the dialog's title was not checked";
   }
 }
 
