@@ -11,8 +11,10 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLibraryInfo>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QTest>
@@ -267,6 +269,46 @@ TEST_F(ShellWindowTest, PrintOpensTheKoreanPrintDialogFromCtrlPAndTheWindowMenu)
   if (!korean) {
     GTEST_SKIP() << kNoKorean << ": the dialog's title was not checked";
   }
+}
+
+// Printing to a file on a full disk: the print dialog's file is /dev/full,
+// every write fails, and the window says the tape was not printed.
+TEST_F(ShellWindowTest, APrintThatCannotBeWrittenSaysSo) {
+  WindowUnderTest calculator(App(), m_keyboard);
+  calculator.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&calculator));
+  for (const ControlId id : {IDC_BTN_1, IDC_BTN_2, IDC_BTN_ADD, IDC_BTN_3, IDC_BTN_EQUALS}) {
+    calculator.OnCommand(BN_CLICKED, id);
+  }
+  bool dialogFound = false;
+  bool toFile = false;
+  bool messageFound = false;
+  QString message;
+  WhenActive([] { return qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()); },
+             [&](QWidget& dialog) {
+               // Qt's own dialog: printing to a PDF file, its name in the "filename" field.
+               auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+               toFile = file != nullptr && file->isEnabled();
+               if (file != nullptr) {
+                 file->setText(QStringLiteral("/dev/full"));
+               }
+               WhenActive([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); },
+                          [&](QWidget& box) {
+                            message = static_cast<QMessageBox&>(box).text();
+                            static_cast<QMessageBox&>(box).accept();
+                          },
+                          &messageFound);
+               static_cast<QDialog&>(dialog).accept();
+             },
+             &dialogFound);
+  QTest::keyClick(calculator.Control(IDC_MEMORY_LIST), Qt::Key_P, Qt::ControlModifier);
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(dialogFound);
+  if (!toFile) {
+    GTEST_SKIP() << "the print dialog offers a printer, not a file";
+  }
+  EXPECT_TRUE(messageFound);
+  EXPECT_EQ(message, QStringLiteral("계산 기록을 인쇄하지 못했습니다."));
 }
 
 TEST_F(ShellWindowTest, BothHotSpotsOpenTheConfiguredHomepage) {
