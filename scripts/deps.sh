@@ -20,12 +20,20 @@ varuno_need_packages() {
     "${missing[@]}"
 }
 
-# What building the program needs, and Qt's own Korean texts (context
-# menus, print dialog) that it loads at run time.
+# What building the program needs (debian/control's build dependencies
+# name the same, but for make and g++, which every Debian build has).
 VARUNO_BUILD_PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev libx11-dev libfontconfig-dev
-  fonts-nanum-coding fonts-nanum python3-fonttools qt6-translations-l10n
+  fonts-nanum-coding fonts-nanum python3-fonttools
+)
+
+# What the program uses at run time where it is there: Qt's own Korean texts
+# (context menus, print dialog), the Wayland platform plugin and the
+# desktop's opener for the homepage. The package recommends them; the tests
+# need the first two.
+VARUNO_RUN_PACKAGES=(
+  qt6-translations-l10n qt6-wayland xdg-utils
 )
 
 # What building and running the tests needs besides.
@@ -33,7 +41,12 @@ VARUNO_TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   locales xvfb xauth x11-utils libxtst-dev
   desktop-file-utils appstream appstream-compose mandoc groff-base
-  weston qt6-wayland
+  weston
   poppler-utils xclip
   dbus ibus ibus-hangul
+)
+
+# What building the Debian package needs besides its build dependencies.
+VARUNO_PACKAGING_PACKAGES=(
+  dpkg-dev debhelper lintian
 )

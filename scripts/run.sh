@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
 
-varuno_need_packages "${VARUNO_BUILD_PACKAGES[@]}"
+varuno_need_packages "${VARUNO_BUILD_PACKAGES[@]}" "${VARUNO_RUN_PACKAGES[@]}"
 
 cmake -S . -B build -DVARUNO_BUILD_TESTS=OFF -DVARUNO_BUILD_BENCH=OFF >/dev/null
 cmake --build build -j"$(nproc)"

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
 
-varuno_need_packages "${VARUNO_BUILD_PACKAGES[@]}" "${VARUNO_TEST_PACKAGES[@]}"
+varuno_need_packages "${VARUNO_BUILD_PACKAGES[@]}" "${VARUNO_RUN_PACKAGES[@]}" "${VARUNO_TEST_PACKAGES[@]}"
 
 jobs=$(nproc)
 

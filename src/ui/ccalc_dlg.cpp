@@ -24,6 +24,7 @@
 #include "ui/tape_view.h"
 #include "ui/ui_fonts.h"
 #include "ui/window_drag.h"
+#include "ui/window_placement.h"
 #include "ui/window_shape.h"
 
 namespace varuno {
@@ -58,7 +59,7 @@ CCalcDlg::CCalcDlg(ShellServices& shell, KeyboardState& keyboard, QWidget* paren
   m_skinBitmap = LoadArtPixmap(kSkinBitmapId, 1.0);
   CreateTemplateControls();
   OnInitDialog();
-  CenterOnWorkArea();
+  PlaceOnWorkArea();
 }
 
 CCalcDlg::~CCalcDlg() {
@@ -143,13 +144,12 @@ void CCalcDlg::OnInitDialog() {
   m_ctlMemoryList->setFocus(Qt::OtherFocusReason);
 }
 
-void CCalcDlg::CenterOnWorkArea() {
+void CCalcDlg::PlaceOnWorkArea() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) {
     return;
   }
-  const QRect area = screen->availableGeometry();
-  move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+  move(OpeningPosition(screen->availableGeometry(), size()));
 }
 
 void CCalcDlg::AddControl(ControlId id, QWidget* control) { m_controls[id] = control; }

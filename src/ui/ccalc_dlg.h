@@ -121,7 +121,7 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   void CreateButtons(std::size_t first, std::size_t end);  // ccalc_dlg_buttons.cpp
   // Makes a new control known to Control().
   void AddControl(ControlId id, QWidget* control);
-  void CenterOnWorkArea();
+  void PlaceOnWorkArea();
   const QPixmap& Skin() const;
 
   Calculator m_calculator;

@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -112,12 +113,23 @@ void ClipboardActions::CopyTape() {
 }
 
 void ClipboardActions::Paste(QClipboard::Mode mode) {
+  // On X11 every question goes to the program that owns the clipboard and
+  // waits up to 5 s for its answer. So the owner is asked for its formats
+  // once (QMimeData keeps the answer, but not an empty one, and hasText()
+  // would ask twice), and only an owner that answered with text is asked for
+  // that text: an owner that has stopped answering costs one wait, not one
+  // per question.
   const QMimeData* data = QGuiApplication::clipboard()->mimeData(mode);
-  if (data == nullptr || !data->hasText()) {
+  const QStringList formats = data != nullptr ? data->formats() : QStringList();
+  const QString format = formats.contains(QStringLiteral("text/plain")) ? QStringLiteral("text/plain")
+                         : formats.contains(QStringLiteral("text/plain;charset=utf-8"))
+                             ? QStringLiteral("text/plain;charset=utf-8")
+                             : QString();
+  if (format.isEmpty()) {
     Refuse();
     return;
   }
-  const QString text = data->text();
+  const QString text = QString::fromUtf8(data->data(format));
   // Each UTF-16 unit is at least one UTF-8 byte: a longer text is refused
   // without converting it whole first.
   const std::optional<std::vector<ControlId>> clicks =

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QFont>
 #include <QStringList>
 
 #include <string_view>
@@ -21,9 +22,14 @@ QStringList TapePrintLines(std::string_view tapeText);
 // dialog may change them.
 void PreparePrinter(QPrinter& printer);
 
-// Paints the tape onto the printer's pages; returns the number of pages, 0
-// when the printer could not be opened (nothing was printed).
-int PrintTapeOn(QPrinter& printer, std::string_view tapeText, const QDateTime& printedAt);
+// The tape's font at its printed size.
+QFont TapePrintFont();
+
+// Prints the tape in `font` on the printer's pages; returns the number of
+// pages, 0 when nothing was printed: the printer could not be opened, or its
+// output file could not be written whole (then no partial file is left).
+int PrintTapeOn(QPrinter& printer, std::string_view tapeText, const QDateTime& printedAt,
+                const QFont& font = TapePrintFont());
 
 // Opens the platform's print dialog over `parent` and prints the tape if the
 // user accepts it. Where the dialog offers printing to a file, the file is

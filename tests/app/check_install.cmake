@@ -18,6 +18,7 @@ set(expected
   share/applications/${app_id}.desktop
   share/metainfo/${app_id}.metainfo.xml
   share/man/man1/varunocalc.1
+  share/doc/varunocalc/LICENSE
   share/icons/hicolor/scalable/apps/varunocalc.svg)
 foreach(size ${ICON_SIZES})
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/varunocalc.png)

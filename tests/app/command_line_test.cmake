@@ -1,6 +1,5 @@
 # The program's command line and its start without a display, run as a user
-# would. Run with cmake -DAPP=<varunocalc> -DVERSION=<project version>
-# -DWORK=<scratch dir> -P.
+# would. Run with cmake -DAPP=<varunocalc> -DVERSION=<project version> -P.
 #
 # Every case runs with no display at all unless it says otherwise, so an
 # answer that opened a window (or even connected to the window system)
@@ -8,16 +7,21 @@
 cmake_minimum_required(VERSION 3.22)
 
 set(no_display --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM --unset=XDG_SESSION_TYPE)
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK}/runtime)
-file(CHMOD ${WORK}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+# The runtime directory is a short path under /tmp, not in the build tree:
+# a Wayland socket's path inside it must fit the 108 bytes of a Unix socket
+# address however deep the build tree lies.
+execute_process(COMMAND mktemp -d /tmp/varuno-runtime.XXXXXX OUTPUT_VARIABLE runtime
+                OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cannot make a runtime directory under /tmp")
+endif()
 
 # run(<name> <status> <stdout regex> <stderr regex> [ENV var=value...] ARGS arg...)
 # An empty regex means the stream must be empty; stderr "one-line:<regex>"
 # means exactly one line that matches.
 function(run name status out_regex err_regex)
   cmake_parse_arguments(ARG "" "" "ENV;ARGS" ${ARGN})
-  execute_process(COMMAND ${CMAKE_COMMAND} -E env ${no_display} XDG_RUNTIME_DIR=${WORK}/runtime ${ARG_ENV}
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env ${no_display} XDG_RUNTIME_DIR=${runtime} ${ARG_ENV}
                           ${APP} ${ARG_ARGS}
                   RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 30)
   set(what "${name} (status ${result}, stdout \"${out}\", stderr \"${err}\")")
@@ -67,4 +71,4 @@ execute_process(COMMAND ${APP} --version OUTPUT_FILE /dev/full RESULT_VARIABLE r
 if(NOT result EQUAL 1 OR NOT err MATCHES "cannot write")
   message(SEND_ERROR "--version into a full disk: status ${result}, stderr \"${err}\"; expected 1 and a message")
 endif()
-file(REMOVE_RECURSE ${WORK})
+file(REMOVE_RECURSE ${runtime})

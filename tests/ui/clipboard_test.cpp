@@ -17,6 +17,7 @@
 
 #include "ui/clipboard_actions.h"
 #include "ui/memory_list_view.h"
+#include "stalled_clipboard_owner.h"
 #include "ui/tape_view.h"
 #include "window_fixture.h"
 
@@ -245,6 +246,23 @@ TEST_F(ClipboardTest, OtherProgramsOnTheXServerReadTheCopyAndFeedThePaste) {
   EXPECT_EQ(window->DisplayText(), "-7,000.5");
   owner.kill();
   owner.waitForFinished();
+}
+
+// Another program owns the clipboard and has stopped answering: a paste
+// asks it once, so it waits Qt's 5 s for one answer, not for one per
+// question, and is refused.
+TEST_F(ClipboardTest, AStalledClipboardOwnerIsAskedOnce) {
+  if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
+    GTEST_SKIP() << "needs the xcb platform";
+  }
+  StalledClipboardOwner owner(qgetenv("DISPLAY").constData());
+  ASSERT_TRUE(owner.Owns());
+  Press("12");
+  const auto before = Snapshot();
+  Type(IDC_MEMORY_LIST, Qt::Key_V, kCtrl);
+  EXPECT_EQ(owner.Requests(), 1);
+  EXPECT_EQ(Snapshot(), before);
+  EXPECT_EQ(refusals->count(), 1);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "layout/window_layout.h"
 #include "ui/art_resources.h"
 #include "ui/tape_view.h"
+#include "ui/window_placement.h"
 #include "window_fixture.h"
 
 namespace varuno::test {
@@ -324,10 +325,46 @@ TEST_F(WindowTest, DragsByTheBareFaceButNotByAControl) {
   EXPECT_EQ(window->pos(), moved);
 }
 
-TEST_F(WindowTest, StartsCentredOnTheWorkArea) {
+// Run again at scale 2, where the screen is too small for the window: its
+// top edge and its title buttons must still be on the screen.
+TEST_F(WindowTest, StartsCentredOnTheWorkAreaOrWithItsTitleButtonsOnIt) {
   const QRect area = window->screen()->availableGeometry();
-  EXPECT_LE(std::abs(window->geometry().center().x() - area.center().x()), 1);
-  EXPECT_LE(std::abs(window->geometry().center().y() - area.center().y()), 1);
+  const QRect frame = window->geometry();
+  if (frame.height() <= area.height()) {
+    EXPECT_LE(std::abs(frame.center().y() - area.center().y()), 1);
+  } else {
+    EXPECT_EQ(frame.top(), area.top());
+  }
+  if (frame.width() <= area.width()) {
+    EXPECT_LE(std::abs(frame.center().x() - area.center().x()), 1);
+  }
+  for (const ControlId id : {IDC_BTN_MINIMIZE, IDC_BTN_ABOUT, IDCANCEL}) {
+    const QWidget* button = window->Control(id);
+    const QRect onScreen(button->mapToGlobal(QPoint(0, 0)), button->size());
+    EXPECT_TRUE(area.contains(onScreen)) << id;
+  }
+}
+
+TEST(WindowPlacementTest, CentresWhereTheWindowFitsAndKeepsTheTitleButtonsOnTheAreaWhereNot) {
+  const QSize window(429, 491);
+  struct Row {
+    const char* name;
+    QRect area;
+    QPoint expected;
+  };
+  const Row rows[] = {
+      {"1024 x 768", QRect(0, 0, 1024, 768), QPoint(297, 138)},
+      {"under a top panel", QRect(0, 27, 1024, 741), QPoint(297, 152)},
+      {"second screen to the right", QRect(1920, 0, 1280, 1024), QPoint(2345, 266)},
+      {"exactly the window's size", QRect(10, 20, 429, 491), QPoint(10, 20)},
+      {"1024 x 768 at scale 2: too low", QRect(0, 0, 512, 384), QPoint(41, 0)},
+      {"1280 x 720 at scale 1.5: too low", QRect(0, 0, 853, 480), QPoint(212, 0)},
+      {"too narrow: the right edge stays", QRect(100, 0, 400, 600), QPoint(71, 54)},
+      {"too small both ways", QRect(0, 30, 400, 300), QPoint(-29, 30)},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(OpeningPosition(row.area, window), row.expected) << row.name;
+  }
 }
 
 TEST_F(WindowTest, HotSpotsOpenTheHomepageUnderAHandCursor) {

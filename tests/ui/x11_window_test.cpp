@@ -14,8 +14,11 @@ namespace {
 
 // Runs this test program again on the X server with a test filter and
 // returns its output; a run that does not pass is a failure.
-QByteArray RunOnXcb(const QString& display, const QString& filter) {
+QByteArray RunOnXcb(const QString& display, const QString& filter, const QString& scale = {}) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  if (!scale.isEmpty()) {
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
+  }
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   env.insert(QStringLiteral("DISPLAY"), display);
   env.remove(QStringLiteral("VARUNO_TEST_X11_DISPLAY"));
@@ -40,6 +43,10 @@ TEST(X11WindowTest, WindowAndClipboardTestsPassOnXcbWithoutAWindowManager) {
   const QByteArray window = RunOnXcb(TestDisplay(), QStringLiteral("WindowTest.DragsByTheBareFace*:WindowTest.HasItsFixedSize*:"
                                                                    "WindowTest.PlacesTheLayoutControls*:WindowTest.TapeFollows*"));
   EXPECT_TRUE(window.contains("[  PASSED  ] 4 tests")) << window.constData();
+
+  // The test command's 1024 x 768 screen at scale 2 is too low for the window.
+  const QByteArray placed = RunOnXcb(TestDisplay(), QStringLiteral("WindowTest.StartsCentred*"), QStringLiteral("2"));
+  EXPECT_TRUE(placed.contains("[  PASSED  ] 1 test")) << placed.constData();
 
   const QByteArray clipboard = RunOnXcb(TestDisplay(), QStringLiteral("ClipboardTest.*"));
   // None skipped: the primary selection and xclip are there.
