@@ -56,6 +56,40 @@ TEST(PasteClicksTest, OneNumberReplacesTheEntryUnderTheEntryRules) {
       {"12*", "-2", "=", "-24"},
       // The sign left set by equals on a negative number is cleared, as CE does.
       {"5S=", "7", "+1=", "8"},
+      // Amounts as Korean documents, web pages and spreadsheets write them.
+      {"", "\u20A91,250,000", "", "1,250,000"},
+      {"", "\uFFE61,250,000", "", "1,250,000"},
+      {"", "1,250,000\uC6D0", "", "1,250,000"},
+      {"", "1,250,000 \uC6D0", "", "1,250,000"},
+      {"", "-\u20A93,000", "", "-3,000"},
+      {"", "\u20A9-3,000", "", "-3,000"},
+      {"", "\uFF11\uFF12\uFF15\uFF10\uFF10\uFF10\uFF10", "", "1,250,000"},
+      {"", "\uFF11\uFF0C\uFF12\uFF15\uFF10\uFF0C\uFF10\uFF10\uFF10\uFF0E\uFF15", "",
+       "1,250,000.5"},
+      {"", "\uFF0D5", "", "-5"},
+      {"", "\uFF11\uFF12", "", "12"},
+      {"", "(38,500)", "", "-38,500"},
+      {"", "(5)", "", "-5"},
+      {"", "( \u20A938,500 )", "", "-38,500"},
+      {"", "1 250 000", "", "1,250,000"},
+      {"", "1\u00A0250\u00A0000", "", "1,250,000"},
+      {"", "1\u202F250\u202F000.25", "", "1,250,000.25"},
+      {"", "125\uB9CC", "", "1,250,000"},
+      {"", "125\uB9CC\uC6D0", "", "1,250,000"},
+      {"", "125\uB9CC \uC6D0", "", "1,250,000"},
+      {"", "1\uC5B5 2,345\uB9CC 6,789", "", "123,456,789"},
+      {"", "1\uC5B52345\uB9CC6789", "", "123,456,789"},
+      {"", "3\uC5B5", "", "300,000,000"},
+      {"", "2\uC870 5000\uC5B5", "", "2,500,000,000,000"},
+      {"", "1\uC5B5 5", "", "100,000,005"},             // empty groups between units
+      {"", "1\uC5B5 1\uB9CC", "", "100,010,000"},
+      {"", "133\uB9CC 9,593.75", "", "1,339,593.75"},   // the fraction after the last group
+      {"", "1\uC5B5 0.5", "", "100,000,000.5"},
+      {"", "-22\uB9CC", "", "-220,000"},
+      {"", "(11\uB9CC 3,386\uC6D0)", "", "-113,386"},
+      {"", "\u20A9125\uB9CC", "", "1,250,000"},
+      {"12+", "1\uB9CC", "=", "10,012"},
+      {"", "99\uC870 9999\uC5B5 9999\uB9CC 9999", "", "99,999,999,999,999"},  // as many as fit
   };
   for (const AcceptedCase& c : cases) {
     PasteRig rig;
@@ -70,7 +104,16 @@ TEST(PasteClicksTest, AnythingButOneWholeNumberIsRefused) {
   const std::string longBlanks(kPasteMaxBytes, ' ');
   const std::string refused[] = {
       "", "   ", "-", ".", ",", "abc", "12a", "1 2", "1\n2", "1e5", "1E-3", "0x1F", "inf", "nan",
-      "1.2.3", "--5", "+5", "12-", "(5)", "\uFF0D5", "\uFF11\uFF12",
+      "1.2.3", "--5", "+5", "12-", "1.250.000", "1,250,000.000.5", "0x1F", "1 2 3",
+      // Amounts written in ways that could be misread, or that are no one amount.
+      "(-5)", "-(5)", "(5", "5)", "()", "\u20A9", "\uC6D0", "\u20A95\uC6D0", "--\u20A95",
+      "-\u20A9-5", "5\u20A9", "\uC6D05", "5\uC6D0\uC6D0", "1 250,000", "1,250 000", "1  250",
+      "12 34", "1\u00A02", "\uB9CC", "125 \uB9CC", "1.5\uB9CC", "1\uB9CC 2\uC5B5",
+      "1\uB9CC 2\uB9CC", "12345\uB9CC", "0\uB9CC", "1\uC5B5 0\uB9CC", "1\uB9CC 12345",
+      "1\uB9CC .5", "1\uB9CC 5 000", "12,34\uB9CC", "1\uB9CC\uC6D0\uC6D0", "\uFF08" "5\uFF09",
+      "1\uB9CC 2\uB9CC 3",
+      // More digits than the entry holds, written with units.
+      "1\uACBD", "100\uC870 1", "9999\uC5B5 9999\uB9CC 9999.25",
       // Commas that do not group by three, or stand in the fraction.
       "1,2", "12,34", "1,234,5", "1234,567", ",123", "1,,234", "1,234,", "1.234,5", "1,234.5,6",
       // More than the entry holds whole: digits would be cut off.
