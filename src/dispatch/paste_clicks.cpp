@@ -181,10 +181,9 @@ std::optional<PastedNumber> ReadManGroups(std::string_view body) {
       return std::nullopt;
     }
     std::size_t unit = 0;
-    for (std::size_t i = 0; i < kManUnits.size(); ++i) {
-      if (body.starts_with(kManUnits[i])) {
+    for (std::size_t i = 0; i < kManUnits.size() && unit == 0; ++i) {
+      if (ConsumePrefix(body, kManUnits[i])) {
         unit = i + 1;
-        body.remove_prefix(kManUnits[i].size());
       }
     }
     if (unit == 0) {

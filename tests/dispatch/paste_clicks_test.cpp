@@ -111,7 +111,7 @@ TEST(PasteClicksTest, AnythingButOneWholeNumberIsRefused) {
       "12 34", "1\u00A02", "\uB9CC", "125 \uB9CC", "1.5\uB9CC", "1\uB9CC 2\uC5B5",
       "1\uB9CC 2\uB9CC", "12345\uB9CC", "0\uB9CC", "1\uC5B5 0\uB9CC", "1\uB9CC 12345",
       "1\uB9CC .5", "1\uB9CC 5 000", "12,34\uB9CC", "1\uB9CC\uC6D0\uC6D0", "\uFF08" "5\uFF09",
-      "1\uB9CC 2\uB9CC 3",
+      "1\uB9CC 2\uB9CC 3", "63\uC5B5\uC870", "5\uB9CC\uB9CC",
       // More digits than the entry holds, written with units.
       "1\uACBD", "100\uC870 1", "9999\uC5B5 9999\uB9CC 9999.25",
       // Commas that do not group by three, or stand in the fraction.
