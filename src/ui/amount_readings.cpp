@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 #include <QToolTip>
 
 #include <memory>
@@ -24,6 +25,8 @@
 namespace varuno {
 
 namespace {
+
+constexpr int kRefusalTipDelayMs = 200;
 
 QString ReadingText(const std::optional<std::string>& number) {
   const std::optional<std::string> reading = number ? ManReading(*number) : std::nullopt;
@@ -77,11 +80,16 @@ void AmountReadings::CopyAmountOf(const std::optional<std::string>& number, Amou
     text = form == AmountForm::Words ? AmountInWords(*number) : AmountDocumentText(*number);
   }
   if (!text) {
+    // A tooltip goes as soon as a window is activated or a control takes
+    // the focus, which is what happens when the menu that asked closes: say
+    // why a moment later.
     DisplayView* display = m_controls.display;
-    QToolTip::showText(display->mapToGlobal(QPoint(0, display->height())),
-                       QString::fromUtf8(kAmountWordsRefusal.data(),
-                                         static_cast<qsizetype>(kAmountWordsRefusal.size())),
-                       display);
+    QTimer::singleShot(kRefusalTipDelayMs, display, [display] {
+      QToolTip::showText(display->mapToGlobal(QPoint(0, display->height())),
+                         QString::fromUtf8(kAmountWordsRefusal.data(),
+                                           static_cast<qsizetype>(kAmountWordsRefusal.size())),
+                         display);
+    });
     Q_EMIT refused();
     return;
   }

@@ -307,6 +307,9 @@ TEST_F(ClipboardTest, AmountsCopyInWordsAndAnAmountThatCannotBeNothing) {
     QToolTip::hideText();
     window->OnSysCommand(COPY_AMOUNT_WORDS_SYSCOMMAND);
     EXPECT_EQ(Board().text(), kUntouched) << keys;
+    for (int i = 0; i < 100 && !QToolTip::isVisible(); ++i) {
+      QTest::qWait(10);
+    }
     EXPECT_EQ(QToolTip::text(), QString::fromUtf8(kAmountWordsRefusal.data(),
                                                   static_cast<qsizetype>(kAmountWordsRefusal.size())));
   }
