@@ -1,6 +1,5 @@
 #include "ui/amount_readings.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -49,7 +48,7 @@ bool IsWithin(const QWidget* widget, const QWidget* control) {
 }  // namespace
 
 AmountReadings::AmountReadings(QWidget* window, AmountControls controls)
-    : QObject(window), m_window(window), m_controls(controls) {
+    : QObject(window), m_controls(controls) {
   connect(this, &AmountReadings::refused, this, [] { QApplication::beep(); });
   connect(m_controls.display, &QLineEdit::textChanged, this, [this] { ShowDisplayReading(); });
   ShowDisplayReading();

@@ -7,8 +7,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
-#include <QString>
 
 #include <optional>
 #include <string>
@@ -64,7 +62,6 @@ class AmountReadings final : public QObject {
   // Adds the two copy items, copying `number`, to a context menu.
   void AddCopyItems(QMenu& menu, const std::optional<std::string>& number);
 
-  QPointer<QWidget> m_window;
   AmountControls m_controls;
 };
 
