@@ -3,7 +3,7 @@
 #   1. the whole project, all tests through CTest (widget tests headless,
 #      X11 tests on a virtual X server started here);
 #   2. the Qt-free tests again under AddressSanitizer and UBSan;
-#   3. the engine fuzzer for a bounded time.
+#   3. the engine fuzzer and the paste fuzzer for a bounded time each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
@@ -44,13 +44,17 @@ cmake -S . -B build-asan -DVARUNO_BUILD_UI=OFF -DVARUNO_BUILD_BENCH=OFF -DVARUNO
 cmake --build build-asan -j"$jobs"
 ctest --test-dir build-asan --output-on-failure -j"$jobs"
 
-echo "== engine fuzzer"
+echo "== engine and paste fuzzers"
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DVARUNO_BUILD_UI=OFF -DVARUNO_BUILD_TESTS=OFF \
   -DVARUNO_BUILD_BENCH=OFF -DVARUNO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz -j"$jobs" --target engine_fuzzer
-if [ -x build-fuzz/tests/fuzz/engine_fuzzer ]; then
-  mkdir -p build-fuzz/corpus
-  build-fuzz/tests/fuzz/engine_fuzzer -max_total_time="${VARUNO_FUZZ_SECONDS:-20}" \
-    -max_len=256 -print_final_stats=1 -artifact_prefix=build-fuzz/ build-fuzz/corpus
-fi
+cmake --build build-fuzz -j"$jobs" --target engine_fuzzer paste_fuzzer
+# run_fuzzer NAME CORPUS: one fuzzer for a bounded time, its corpus kept.
+run_fuzzer() {
+  [ -x "build-fuzz/tests/fuzz/$1" ] || return 0
+  mkdir -p "$2"
+  "build-fuzz/tests/fuzz/$1" -max_total_time="${VARUNO_FUZZ_SECONDS:-20}" \
+    -max_len=256 -print_final_stats=1 -artifact_prefix=build-fuzz/ "$2"
+}
+run_fuzzer engine_fuzzer build-fuzz/corpus
+run_fuzzer paste_fuzzer build-fuzz/paste-corpus
 echo "All tests passed."

@@ -66,18 +66,26 @@ std::vector<std::string_view> PlainTapeLines(std::string_view tape) {
   return lines;
 }
 
-std::string TapeCopyText(std::string_view tape) {
+TapeLineParts SplitTapeLine(std::string_view line) {
   static constexpr std::array<char, 4> kOperators{'+', '-', '*', '/'};
-  std::string out;
-  for (std::string_view line : PlainTapeLines(tape)) {
-    for (const char op : kOperators) {
-      if (line.starts_with(OperatorSymbol(op))) {
-        line.remove_prefix(OperatorSymbol(op).size());
-        out += op;
-        break;
-      }
+  line = TrimSpaces(line);
+  for (const char op : kOperators) {
+    if (line.starts_with(OperatorSymbol(op))) {
+      line.remove_prefix(OperatorSymbol(op).size());
+      return {op, line};
     }
-    out += line;
+  }
+  return {0, line};
+}
+
+std::string TapeCopyText(std::string_view tape) {
+  std::string out;
+  for (const std::string_view line : PlainTapeLines(tape)) {
+    const TapeLineParts parts = SplitTapeLine(line);
+    if (parts.op != 0) {
+      out += parts.op;
+    }
+    out += parts.rest;
     out += '\n';
   }
   return out;

@@ -21,6 +21,14 @@ std::optional<std::string> PlainNumber(std::string_view shown);
 // lines dropped: what is copied and printed. The views point into `tape`.
 std::vector<std::string_view> PlainTapeLines(std::string_view tape);
 
+// One tape line taken apart: its operator ('+', '-', '*', '/'; 0 for none)
+// and the text after the operator symbol, the padding removed.
+struct TapeLineParts {
+  char op;
+  std::string_view rest;
+};
+TapeLineParts SplitTapeLine(std::string_view line);
+
 // The tape text as plain lines for other programs: the padding of every line removed, the
 // operator symbols replaced by + - * /, trailing blank lines dropped, each
 // line ended by LF. Empty lines inside the tape, the rules and every other

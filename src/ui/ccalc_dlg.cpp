@@ -14,6 +14,7 @@
 
 #include <cstdint>
 
+#include "ui/amount_readings.h"
 #include "ui/art_resources.h"
 #include "ui/clipboard_actions.h"
 #include "ui/display_view.h"
@@ -138,6 +139,7 @@ void CCalcDlg::OnInitDialog() {
   connect(menuKey, &QShortcut::activated, this, [this] { ShowWindowMenu(mapToGlobal(QPoint(0, 0))); });
 
   InstallClipboard();
+  InstallAmountReadings();
   InstallKeyboardHook();
 
   // The first control of the tab order starts with the focus.
@@ -190,6 +192,12 @@ void CCalcDlg::OnSysCommand(unsigned command) {
       break;
     case PRINT_TAPE_SYSCOMMAND:
       m_clipboard->PrintTape();
+      break;
+    case COPY_AMOUNT_WORDS_SYSCOMMAND:
+      m_amounts->CopyAmount(AmountForm::Words);
+      break;
+    case COPY_AMOUNT_DOCUMENT_SYSCOMMAND:
+      m_amounts->CopyAmount(AmountForm::Document);
       break;
     default:
       break;

@@ -25,6 +25,7 @@ class QContextMenuEvent;
 
 namespace varuno {
 
+class AmountReadings;
 class BitmapButton;
 class ClipboardActions;
 class DisplayView;
@@ -45,6 +46,10 @@ inline constexpr unsigned SC_RESTORE_COMMAND = 0xF120;
 // The window menu's tape items.
 inline constexpr unsigned COPY_TAPE_SYSCOMMAND = 0x0110;
 inline constexpr unsigned PRINT_TAPE_SYSCOMMAND = 0x0120;
+// The window menu's amount items: the amount in words, and in the form of
+// official documents.
+inline constexpr unsigned COPY_AMOUNT_WORDS_SYSCOMMAND = 0x0130;
+inline constexpr unsigned COPY_AMOUNT_DOCUMENT_SYSCOMMAND = 0x0140;
 
 class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   Q_OBJECT
@@ -85,6 +90,7 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   const CalcEngine& Engine() const { return m_calculator.Engine(); }
   TapeView& Tape() const { return *m_ctlTape; }
   ClipboardActions& Clipboard() const { return *m_clipboard; }
+  AmountReadings& Amounts() const { return *m_amounts; }
 
   // The keypad, memory-list and title buttons, by element (digit k at k,
   // then 00, point, + - * /, =, sign, CE, backspace, C, list add, delete,
@@ -101,6 +107,7 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   void CreateTitleButtons();   // ccalc_dlg_buttons.cpp
   void CreateKeypadButtons();  // ccalc_dlg_buttons.cpp
   void InstallClipboard();     // ccalc_dlg_clipboard.cpp
+  void InstallAmountReadings();  // ccalc_dlg_amounts.cpp
   void InstallKeyboardHook();  // ccalc_dlg_keys.cpp
   // The window menu (minimise, close, copy and print the tape, About) at a
   // global position.
@@ -134,6 +141,7 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   HotSpot* m_ctlLogo = nullptr;
   HotSpot* m_ctlHomepage = nullptr;
   ClipboardActions* m_clipboard = nullptr;
+  AmountReadings* m_amounts = nullptr;
   std::unique_ptr<WindowDrag> m_drag;
   // The skin at 1x and, loaded when first painted on a dense screen, at 2x.
   QPixmap m_skinBitmap;

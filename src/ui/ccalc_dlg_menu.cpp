@@ -1,14 +1,16 @@
 // The main window's window menu. The window has no caption, so the window
 // system gives it no menu of its own; a right click on a bare point of the
 // face and Alt+Space open this one: the window commands the platform offers,
-// then, after a separator, copying and printing the tape, and last, after
-// another separator, the About item.
+// then, after a separator, copying and printing the tape, after another
+// separator copying the amount in words, and last, after a third separator,
+// the About item.
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
 
 #include <array>
 
+#include "ui/amount_readings.h"
 #include "ui/ccalc_dlg.h"
 #include "ui/clipboard_actions.h"
 
@@ -25,12 +27,15 @@ struct WindowMenuItem {
   const char* shortcut;  // shown beside the text only; nullptr for none
 };
 
-constexpr std::array<WindowMenuItem, 7> kWindowMenu{{
+constexpr std::array<WindowMenuItem, 10> kWindowMenu{{
     {WindowMenuKind::Command, SC_MINIMIZE_COMMAND, "최소화(&N)", nullptr},
     {WindowMenuKind::Command, SC_CLOSE_COMMAND, "닫기(&C)", "Alt+F4"},
     {WindowMenuKind::Separator, 0, nullptr, nullptr},
     {WindowMenuKind::Command, COPY_TAPE_SYSCOMMAND, kCopyTapeText, nullptr},
     {WindowMenuKind::Command, PRINT_TAPE_SYSCOMMAND, kPrintTapeText, "Ctrl+P"},
+    {WindowMenuKind::Separator, 0, nullptr, nullptr},
+    {WindowMenuKind::Command, COPY_AMOUNT_WORDS_SYSCOMMAND, kCopyAmountWordsText, nullptr},
+    {WindowMenuKind::Command, COPY_AMOUNT_DOCUMENT_SYSCOMMAND, kCopyAmountDocumentText, nullptr},
     {WindowMenuKind::Separator, 0, nullptr, nullptr},
     // The About item, string 101.
     {WindowMenuKind::Command, ABOUT_SYSCOMMAND, "VarunoCalc 정보(&A)...", nullptr},

@@ -176,7 +176,9 @@ TEST_F(ShellWindowTest, WindowMenuEndsWithAboutAfterASeparator) {
   ASSERT_TRUE(found);
   EXPECT_EQ(items, QStringList({QStringLiteral("최소화(&N)"), QStringLiteral("닫기(&C)"), QStringLiteral("-"),
                                 QStringLiteral("계산 기록 복사"), QStringLiteral("계산 기록 인쇄..."),
-                                QStringLiteral("-"), QStringLiteral("VarunoCalc 정보(&A)...")}));
+                                QStringLiteral("-"), QStringLiteral("금액을 한글로 복사"),
+                                QStringLiteral("금액을 문서 형식으로 복사"), QStringLiteral("-"),
+                                QStringLiteral("VarunoCalc 정보(&A)...")}));
   // Dismissing the menu does nothing.
   EXPECT_EQ(ActiveAbout(), nullptr);
   EXPECT_TRUE(calculator.isVisible());

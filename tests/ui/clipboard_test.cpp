@@ -1,20 +1,28 @@
 // Copy, paste and the tape items on the main window: which number a copy
 // takes from where the keyboard focus is, that a refused paste changes
 // nothing at all, and the same on the clipboard of a real X server.
+#include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTextBlock>
 #include <QTextDocumentFragment>
+#include <QTimer>
+#include <QToolTip>
 
 #include <optional>
 #include <string>
 #include <tuple>
 
+#include "engine/amount_words.h"
+#include "ui/amount_readings.h"
 #include "ui/clipboard_actions.h"
 #include "ui/memory_list_view.h"
 #include "stalled_clipboard_owner.h"
@@ -208,6 +216,123 @@ TEST_F(ClipboardTest, MiddleClickOnTheDisplayPastesThePrimarySelection) {
   EXPECT_EQ(window->DisplayText(), "-42");
 }
 
+// Opens a context menu with a right click at a point of `widget` and
+// triggers its item `text`; returns the texts of the menu's items.
+QStringList ChooseFromContextMenu(QWidget* widget, QPoint pos, const QString& text) {
+  QStringList items;
+  QTimer chooser;
+  chooser.setInterval(5);
+  QObject::connect(&chooser, &QTimer::timeout, &chooser, [&items, &text] {
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      for (QAction* action : menu->actions()) {
+        items << action->text();
+        if (action->text() == text) {
+          menu->setActiveAction(action);
+        }
+      }
+      QTest::keyClick(menu, Qt::Key_Return);
+    }
+  });
+  chooser.start();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, pos, widget->mapToGlobal(pos));
+  QApplication::sendEvent(widget, &event);
+  QCoreApplication::processEvents();
+  return items;
+}
+
+// The tooltip a control shows when the pointer rests at `pos`.
+QString ToolTipAt(QWidget* widget, QPoint pos) {
+  QToolTip::hideText();
+  // A tooltip goes a moment after it is told to.
+  for (int i = 0; i < 100 && QToolTip::isVisible(); ++i) {
+    QTest::qWait(10);
+  }
+  QHelpEvent event(QEvent::ToolTip, pos, widget->mapToGlobal(pos));
+  QApplication::sendEvent(widget, &event);
+  return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+TEST_F(ClipboardTest, TheNumbersShownReadByManGroups) {
+  QWidget* display = window->Control(IDC_DISPLAY);
+  Press("123456789");
+  EXPECT_EQ(display->toolTip(), QStringLiteral("1억 2,345만 6,789"));
+  EXPECT_EQ(display->accessibleDescription(), QStringLiteral("1억 2,345만 6,789"));
+  Press("M+1=");
+  EXPECT_EQ(display->accessibleDescription(), QStringLiteral("1억 2,345만 6,790"));
+  Press("C5");
+  EXPECT_EQ(display->toolTip(), QString());
+  EXPECT_EQ(display->accessibleDescription(), QString());
+
+  // The tape line and the memory row under the pointer.
+  Press("C1250000+3=");
+  auto& tape = window->Tape();
+  QTextCursor line(tape.document()->findBlockByNumber(0));
+  EXPECT_EQ(ToolTipAt(tape.viewport(), tape.cursorRect(line).center()), QStringLiteral("125만"));
+  line = QTextCursor(tape.document()->findBlockByNumber(1));  // "＋3"
+  EXPECT_EQ(ToolTipAt(tape.viewport(), tape.cursorRect(line).center()), QString());
+  const QRect row = List().visualItemRect(List().item(0));
+  EXPECT_EQ(ToolTipAt(List().viewport(), row.center()), QStringLiteral("1억 2,345만 6,789"));
+  EXPECT_EQ(ToolTipAt(List().viewport(), row.center() + QPoint(0, 100)), QString());
+}
+
+TEST_F(ClipboardTest, AmountsCopyInWordsAndAnAmountThatCannotBeNothing) {
+  Press("1250000");
+  window->OnSysCommand(COPY_AMOUNT_WORDS_SYSCOMMAND);
+  EXPECT_EQ(Clipboard(), "일금 일백이십오만원정");
+  window->OnSysCommand(COPY_AMOUNT_DOCUMENT_SYSCOMMAND);
+  EXPECT_EQ(Clipboard(), "금1,250,000원(금일백이십오만원)");
+
+  // The display's menu copies the display; the list's the row under the pointer.
+  Press("M C234580M C1");
+  QWidget* display = window->Control(IDC_DISPLAY);
+  const QString words = QString::fromUtf8(kCopyAmountWordsText);
+  const QString document = QString::fromUtf8(kCopyAmountDocumentText);
+  EXPECT_TRUE(ChooseFromContextMenu(display, QPoint(5, 5), words).contains(document));
+  EXPECT_EQ(Clipboard(), "일금 일원정");
+  const QRect second = List().visualItemRect(List().item(1));
+  EXPECT_TRUE(ChooseFromContextMenu(List().viewport(), second.center(), document).contains(words));
+  EXPECT_EQ(Clipboard(), "금234,580원(금이십삼만사천오백팔십원)");
+  const QRect total = List().visualItemRect(List().item(3));
+  ChooseFromContextMenu(List().viewport(), total.center(), words);
+  EXPECT_EQ(Clipboard(), "일금 일백사십팔만사천오백팔십원정");
+  EXPECT_EQ(refusals->count(), 0);
+
+  // Zero, a negative amount, a fraction of a won, the rule row: nothing is
+  // copied, the window beeps and says why at the display.
+  QSignalSpy amountRefusals(&window->Amounts(), &AmountReadings::refused);
+  display->setFocus();
+  const char* refused[] = {"C", "C5S", "C0.5"};
+  for (const char* keys : refused) {
+    Press(keys);
+    SetClipboard(kUntouched);
+    QToolTip::hideText();
+    window->OnSysCommand(COPY_AMOUNT_WORDS_SYSCOMMAND);
+    EXPECT_EQ(Board().text(), kUntouched) << keys;
+    for (int i = 0; i < 100 && !QToolTip::isVisible(); ++i) {
+      QTest::qWait(10);
+    }
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8(kAmountWordsRefusal.data(),
+                                                  static_cast<qsizetype>(kAmountWordsRefusal.size())));
+  }
+  SetClipboard(kUntouched);
+  const QRect rule = List().visualItemRect(List().item(2));
+  ChooseFromContextMenu(List().viewport(), rule.center(), document);
+  EXPECT_EQ(Board().text(), kUntouched);
+  EXPECT_EQ(amountRefusals.count(), static_cast<qsizetype>(std::size(refused)) + 1);
+}
+
+TEST_F(ClipboardTest, PasteTakesAmountsAsKoreanDocumentsWriteThem) {
+  SetClipboard(QStringLiteral("1,250,000원"));
+  Type(IDC_MEMORY_LIST, Qt::Key_V, kCtrl);
+  EXPECT_EQ(window->DisplayText(), "1,250,000");
+  Press("+");
+  SetClipboard(QStringLiteral("125만"));
+  Type(IDC_DISPLAY, Qt::Key_V, kCtrl);
+  Press("=");
+  EXPECT_EQ(window->DisplayText(), "2,500,000");
+  EXPECT_EQ(refusals->count(), 0);
+}
+
 // The clipboard of the X server itself, as other programs see it: read and
 // written by xclip.
 TEST_F(ClipboardTest, OtherProgramsOnTheXServerReadTheCopyAndFeedThePaste) {
@@ -233,6 +358,11 @@ TEST_F(ClipboardTest, OtherProgramsOnTheXServerReadTheCopyAndFeedThePaste) {
   Type(IDC_TAPE, Qt::Key_C, kCtrl);
   EXPECT_EQ(run({QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")}, {}),
             QByteArray("1234.75"));
+  // An amount in words reaches other programs as UTF-8.
+  Press("C1234");
+  window->OnSysCommand(COPY_AMOUNT_WORDS_SYSCOMMAND);
+  EXPECT_EQ(run({QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")}, {}),
+            QByteArray("일금 일천이백삼십사원정"));
 
   // xclip serves its text until it has answered this program's requests.
   QProcess owner;
