@@ -64,16 +64,15 @@ HistoryStep JoinSteps(HistoryStep older, HistoryStep newer) {
 
 void ActionHistory::Push(HistoryStep step) {
   m_steps.erase(m_steps.begin() + static_cast<std::ptrdiff_t>(m_done), m_steps.end());
-  if (m_lastClearAll != kNone && m_lastClearAll >= m_done) {
-    m_lastClearAll = FindLast(StepKind::ClearAll);
-  }
-  if (m_lastMemoryClear != kNone && m_lastMemoryClear >= m_done) {
-    m_lastMemoryClear = FindLast(StepKind::MemoryClear);
+  for (std::vector<std::size_t>* indices : {&m_clearAlls, &m_memoryClears}) {
+    while (!indices->empty() && indices->back() >= m_done) {
+      indices->pop_back();
+    }
   }
   if (step.kind == StepKind::ClearAll) {
-    m_lastClearAll = m_steps.size();
+    m_clearAlls.push_back(m_steps.size());
   } else if (step.kind == StepKind::MemoryClear) {
-    m_lastMemoryClear = m_steps.size();
+    m_memoryClears.push_back(m_steps.size());
   }
   m_steps.push_back(std::move(step));
   m_done = m_steps.size();
@@ -96,13 +95,23 @@ HistoryStep* ActionHistory::Redo() {
   return &m_steps[m_done - 1];
 }
 
-std::size_t ActionHistory::FindLast(StepKind kind) const {
-  for (std::size_t index = m_steps.size(); index > 0; --index) {
-    if (m_steps[index - 1].kind == kind) {
-      return index - 1;
+bool ActionHistory::IsKept(std::size_t index) const {
+  return (!m_clearAlls.empty() && m_clearAlls.back() == index) ||
+         (!m_memoryClears.empty() && m_memoryClears.back() == index);
+}
+
+void ActionHistory::Renumber(std::size_t first, std::size_t last) {
+  for (std::vector<std::size_t>* indices : {&m_clearAlls, &m_memoryClears}) {
+    std::size_t count = 0;
+    for (const std::size_t at : *indices) {
+      if (at < first) {
+        (*indices)[count++] = at;
+      } else if (at > last) {
+        (*indices)[count++] = at - 1;
+      }
     }
+    indices->resize(count);
   }
-  return kNone;
 }
 
 void ActionHistory::Trim() {
@@ -112,9 +121,7 @@ void ActionHistory::Trim() {
       // Older than both kept steps (which are not the first): nothing needs it.
       m_steps.pop_front();
       --m_done;
-      for (std::size_t* kept : {&m_lastClearAll, &m_lastMemoryClear}) {
-        *kept = *kept == kNone ? kNone : *kept - 1;
-      }
+      Renumber(0, 0);
       continue;
     }
     // The first step is kept: join the oldest two neighbours that are not.
@@ -125,11 +132,7 @@ void ActionHistory::Trim() {
     m_steps[first] = JoinSteps(std::move(m_steps[first]), std::move(m_steps[first + 1]));
     m_steps.erase(m_steps.begin() + static_cast<std::ptrdiff_t>(first + 1));
     --m_done;
-    for (std::size_t* kept : {&m_lastClearAll, &m_lastMemoryClear}) {
-      if (*kept != kNone && *kept > first) {
-        --*kept;
-      }
-    }
+    Renumber(first, first + 1);
   }
 }
 

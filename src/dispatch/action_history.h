@@ -73,17 +73,18 @@ class ActionHistory {
   HistoryStep* Redo();
 
  private:
-  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-
   void Trim();
-  bool IsKept(std::size_t index) const { return index == m_lastClearAll || index == m_lastMemoryClear; }
-  std::size_t FindLast(StepKind kind) const;
+  // The last C and the last memory clear, which are kept.
+  bool IsKept(std::size_t index) const;
+  // Steps first to last became one plain step, or none when first == last:
+  // the indices of C and memory clear steps follow.
+  void Renumber(std::size_t first, std::size_t last);
 
   std::deque<HistoryStep> m_steps;
   std::size_t m_done = 0;  // the first m_done steps are done
-  // Indices of the last step of each kind, or kNone.
-  std::size_t m_lastClearAll = kNone;
-  std::size_t m_lastMemoryClear = kNone;
+  // Indices of the C steps and of the memory clear steps, in order.
+  std::vector<std::size_t> m_clearAlls;
+  std::vector<std::size_t> m_memoryClears;
 };
 
 }  // namespace varuno
