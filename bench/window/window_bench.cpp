@@ -61,7 +61,8 @@ void BM_KeyOnTape(benchmark::State& state) {
 }
 
 // C and its undo: the tape view hands its document to the history and
-// takes it back, so the long tape is not laid out again.
+// takes it back, so the long tape is not inserted again (Qt still recounts
+// the lines of every block when a document is set).
 void BM_ResetThenUndoOnTape(benchmark::State& state) {
   QuietShell shell;
   varuno::NullKeyboardState keyboard;
