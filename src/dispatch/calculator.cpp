@@ -103,8 +103,10 @@ void Calculator::Run(const CommandEntry& entry) {
     case CommandKind::EntryKey: m_engine.OnEntryKey(entry.arg); break;
     case CommandKind::ClearEntry: m_engine.OnClearEntry(); break;
     case CommandKind::ClearAll:
-      // The tape view hands over what it shows, for an undo to give back.
-      if (m_depth == 1 && m_before.keptTape == nullptr) {
+      // The tape view hands over what it showed before the action, for an
+      // undo to give back; once a key of the same action changed it, the
+      // undo rebuilds it from the tape instead.
+      if (m_depth == 1 && !m_before.tapeTouched) {
         m_before.keptTape = m_view.TakeTape();
       }
       m_engine.OnClearAll();
@@ -123,6 +125,7 @@ void Calculator::Run(const CommandEntry& entry) {
   }
   if (ReachOf(entry.kind).engine) {
     m_tapeShown = entry.kind != CommandKind::ClearAll;
+    m_before.tapeTouched = true;
   }
 }
 

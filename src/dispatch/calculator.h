@@ -76,6 +76,7 @@ class Calculator {
     bool memory = false;  // the memory rows may change
     CalcState fields;     // the tape field stays empty
     bool tapeShown = false;
+    bool tapeTouched = false;  // an engine command of the action has run
     std::unique_ptr<KeptTape> keptTape;
     std::string display;
     std::vector<std::string> rows;

@@ -65,7 +65,8 @@ const std::vector<std::string> kPasteTexts = {
 
 // Random actions of every kind: clicks on every control ID (the close
 // button and the unused IDs included), other notifications, display focus
-// changes, pastes, and now and then a row selected in the memory list
+// changes, pastes and other groups of clicks run as one action, and now
+// and then a row selected in the memory list
 // between them, which is no action of its own.
 class RandomActions {
  public:
@@ -83,7 +84,18 @@ class RandomActions {
 
   void Act(Calculator& calc) {
     const unsigned what = Pick(100);
-    if (what < 6) {
+    if (what == 5) {
+      // Several clicks as one action, C and memory clear among them.
+      static constexpr std::string_view kGroupKeys = "0123456789+-*/=.SBEMDCK";
+      std::vector<ControlId> clicks;
+      for (unsigned n = 2 + Pick(3); n > 0; --n) {
+        const char key = kGroupKeys[Pick(static_cast<unsigned>(kGroupKeys.size()))];
+        if (clears || (key != 'C' && key != 'K')) {
+          clicks.push_back(ScriptControl(key));
+        }
+      }
+      calc.calculator.DispatchClicks(clicks);
+    } else if (what < 6) {
       const std::string& text = kPasteTexts[Pick(static_cast<unsigned>(kPasteTexts.size()))];
       if (const std::optional<std::vector<ControlId>> clicks = PasteClicks(text)) {
         calc.calculator.DispatchClicks(*clicks);
