@@ -1,7 +1,6 @@
 #include "dispatch/calculator.h"
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
 #include "engine/display_focus.h"
@@ -48,14 +47,6 @@ CalcState FieldsOf(const CalcState& state) {
   fields.m_chOp = state.m_chOp;
   fields.m_chPrevOp = state.m_chPrevOp;
   return fields;
-}
-
-bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
-bool SameFields(const CalcState& a, const CalcState& b) {
-  return a.m_bNegative == b.m_bNegative && a.m_strEntry == b.m_strEntry && a.m_nPhase == b.m_nPhase &&
-         SameBits(a.m_dAccum, b.m_dAccum) && SameBits(a.m_dOperand, b.m_dOperand) &&
-         a.m_chOp == b.m_chOp && a.m_chPrevOp == b.m_chPrevOp;
 }
 
 }  // namespace

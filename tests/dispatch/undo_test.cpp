@@ -3,7 +3,6 @@
 // checked byte for byte; and the history's bounds on long runs.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <optional>
 #include <random>
 #include <string>
@@ -41,14 +40,9 @@ struct Snapshot {
 
 
   bool operator==(const Snapshot& other) const {
-    const CalcState& a = state;
-    const CalcState& b = other.state;
     return display == other.display && tapeView == other.tapeView && rows == other.rows &&
-           selected == other.selected && a.m_bNegative == b.m_bNegative && a.m_strTape == b.m_strTape &&
-           a.m_strEntry == b.m_strEntry && a.m_nPhase == b.m_nPhase &&
-           std::memcmp(&a.m_dAccum, &b.m_dAccum, sizeof a.m_dAccum) == 0 &&
-           std::memcmp(&a.m_dOperand, &b.m_dOperand, sizeof a.m_dOperand) == 0 &&
-           a.m_chOp == b.m_chOp && a.m_chPrevOp == b.m_chPrevOp;
+           selected == other.selected && state.m_strTape == other.state.m_strTape &&
+           SameFields(state, other.state);
   }
 };
 

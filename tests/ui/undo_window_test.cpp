@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QTimer>
 
-#include <cstring>
 #include <functional>
 #include <random>
 #include <string>
@@ -30,13 +29,8 @@ struct WindowState {
   CalcState state;
 
   bool operator==(const WindowState& o) const {
-    const CalcState& a = state;
-    const CalcState& b = o.state;
     return display == o.display && tape == o.tape && rows == o.rows && selected == o.selected &&
-           a.m_bNegative == b.m_bNegative && a.m_strTape == b.m_strTape && a.m_strEntry == b.m_strEntry &&
-           a.m_nPhase == b.m_nPhase && std::memcmp(&a.m_dAccum, &b.m_dAccum, sizeof(double)) == 0 &&
-           std::memcmp(&a.m_dOperand, &b.m_dOperand, sizeof(double)) == 0 && a.m_chOp == b.m_chOp &&
-           a.m_chPrevOp == b.m_chPrevOp;
+           state.m_strTape == o.state.m_strTape && SameFields(state, o.state);
   }
 };
 
