@@ -6,23 +6,28 @@ namespace {
 
 constexpr VirtualKey Letter(char letter) { return static_cast<VirtualKey>(VK_A + (letter - 'A')); }
 
-constexpr std::array<ShortcutKey, 5> kTable = {{
+constexpr std::array<ShortcutKey, 8> kTable = {{
     {Letter('C'), ShortcutModifier::Ctrl, ShortcutAction::Copy},
     {VK_INSERT, ShortcutModifier::Ctrl, ShortcutAction::Copy},
     {Letter('V'), ShortcutModifier::Ctrl, ShortcutAction::Paste},
     {VK_INSERT, ShortcutModifier::Shift, ShortcutAction::Paste},
     {Letter('P'), ShortcutModifier::Ctrl, ShortcutAction::Print},
+    {Letter('Z'), ShortcutModifier::Ctrl, ShortcutAction::Undo},
+    {Letter('Z'), ShortcutModifier::CtrlShift, ShortcutAction::Redo},
+    {Letter('Y'), ShortcutModifier::Ctrl, ShortcutAction::Redo},
 }};
 
 }  // namespace
 
-const std::array<ShortcutKey, 5>& ShortcutTable() { return kTable; }
+const std::array<ShortcutKey, 8>& ShortcutTable() { return kTable; }
 
 std::optional<ShortcutAction> FindShortcut(int virtualKey, bool ctrl, bool shift) {
-  if (ctrl == shift) {
+  if (!ctrl && !shift) {
     return std::nullopt;
   }
-  const ShortcutModifier held = ctrl ? ShortcutModifier::Ctrl : ShortcutModifier::Shift;
+  const ShortcutModifier held = !ctrl ? ShortcutModifier::Shift
+                                : shift ? ShortcutModifier::CtrlShift
+                                        : ShortcutModifier::Ctrl;
   for (const ShortcutKey& row : kTable) {
     if (row.key == virtualKey && row.modifier == held) {
       return row.action;

@@ -1,6 +1,7 @@
 #include "engine/calc_engine.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/number_format.h"
 #include "engine/tape_text.h"
@@ -18,9 +19,56 @@ void CalcEngine::AppendTape(std::string_view text) {
 }
 
 void CalcEngine::CutTape(std::size_t length) {
-  m_state.m_strTape.resize(std::min(length, m_state.m_strTape.size()));
-  m_nTapeShown = std::min(m_nTapeShown, m_state.m_strTape.size());
+  std::string& tape = m_state.m_strTape;
+  length = std::min(length, tape.size());
+  if (m_bWatching && length < m_tapeEnd.keep) {
+    // Bytes before m_tapeEnd.keep are still the ones watching began with.
+    if (length == 0 && m_tapeEnd.keep == tape.size() && m_tapeEnd.end.empty()) {
+      m_tapeEnd.end = std::exchange(tape, {});  // the whole tape, not a copy
+    } else {
+      m_tapeEnd.end.insert(0, tape, length, m_tapeEnd.keep - length);
+    }
+    m_tapeEnd.keep = length;
+  }
+  tape.resize(length);
+  m_nTapeShown = std::min(m_nTapeShown, tape.size());
 }
+
+void CalcEngine::WatchTape() {
+  m_bWatching = true;
+  m_tapeEnd = TapeEnd{m_state.m_strTape.size(), {}};
+}
+
+CalcEngine::TapeEnd CalcEngine::TakeTapeEnd() {
+  m_bWatching = false;
+  return std::exchange(m_tapeEnd, {});
+}
+
+void CalcEngine::SwapTapeEnd(std::size_t keep, std::string& end) {
+  std::string& tape = m_state.m_strTape;
+  keep = std::min(keep, tape.size());
+  if (keep == 0) {
+    tape.swap(end);
+  } else {
+    std::string replaced = tape.substr(keep);
+    tape.resize(keep);
+    tape += end;
+    end = std::move(replaced);
+  }
+  m_nTapeShown = std::min(m_nTapeShown, keep);
+}
+
+void CalcEngine::SwapFields(CalcState& other) {
+  // Every field, whatever fields the record gains, with the tape moved
+  // aside for the exchange.
+  std::string tape = std::exchange(m_state.m_strTape, {});
+  std::string otherTape = std::exchange(other.m_strTape, {});
+  std::swap(m_state, other);
+  m_state.m_strTape = std::move(tape);
+  other.m_strTape = std::move(otherTape);
+}
+
+void CalcEngine::TapeViewShows(bool wholeTape) { m_nTapeShown = wholeTape ? m_state.m_strTape.size() : 0; }
 
 std::string CalcEngine::RenderEntry() const {
   const std::string& entry = m_state.m_strEntry;
@@ -132,6 +180,7 @@ void CalcEngine::OnClearEntry() {
 }
 
 void CalcEngine::OnClearAll() {
+  CutTape(0);             // a watcher takes the tape over
   m_state = CalcState{};  // the start values: entry "0", first phase, empty tape
   m_nTapeShown = 0;
   m_view.ClearTape();

@@ -44,6 +44,29 @@ class CalcEngine {
 
   const CalcState& State() const { return m_state; }
 
+  // For the history of actions, which takes changes back without copying
+  // the tape: between two clears the committed tape changes only at its
+  // end, so a change is told by where it begins and what stood after that.
+  struct TapeEnd {
+    std::size_t keep = 0;  // leading bytes no cut reached
+    std::string end;       // what followed them when watching began
+  };
+  // Starts watching the committed tape: what cuts take off it from now on
+  // is kept, and what is appended is not.
+  void WatchTape();
+  // Stops watching and hands over the bytes that followed the first `keep`
+  // bytes when watching began. A clear hands over the tape itself.
+  TapeEnd TakeTapeEnd();
+  // Replaces what follows the tape's first `keep` bytes with `end` and
+  // returns what it replaced in `end`: a second call undoes the first.
+  // With `keep` 0 the two texts are swapped, not copied.
+  void SwapTapeEnd(std::size_t keep, std::string& end);
+  // Exchanges every field of the state record but the tape with `other`.
+  void SwapFields(CalcState& other);
+  // The tape view was changed behind the engine's back: it now shows the
+  // whole committed tape, or nothing.
+  void TapeViewShows(bool wholeTape);
+
  private:
   void Evaluate();
   void AppendTape(std::string_view text);
@@ -54,6 +77,9 @@ class CalcEngine {
   CalcState m_state;
   // Bytes at the front of m_strTape that the view already shows unchanged.
   std::size_t m_nTapeShown = 0;
+  // While the tape is watched: what cuts took off, from m_tapeEnd.keep on.
+  bool m_bWatching = false;
+  TapeEnd m_tapeEnd;
 };
 
 }  // namespace varuno

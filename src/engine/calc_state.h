@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace varuno {
@@ -19,5 +20,14 @@ struct CalcState {
   char m_chOp = 0;                 // pending operator '+', '-', '*', '/' or 0
   char m_chPrevOp = 0;             // operator of the last evaluation, for folding +/- runs
 };
+
+// Whether two records hold the same bytes in every field but the tape
+// (doubles by their bits, so a NaN equals itself and -0 differs from 0).
+inline bool SameFields(const CalcState& a, const CalcState& b) {
+  const auto sameBits = [](double x, double y) { return std::memcmp(&x, &y, sizeof x) == 0; };
+  return a.m_bNegative == b.m_bNegative && a.m_strEntry == b.m_strEntry && a.m_nPhase == b.m_nPhase &&
+         sameBits(a.m_dAccum, b.m_dAccum) && sameBits(a.m_dOperand, b.m_dOperand) &&
+         a.m_chOp == b.m_chOp && a.m_chPrevOp == b.m_chPrevOp;
+}
 
 }  // namespace varuno

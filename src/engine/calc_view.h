@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,13 @@ struct TapeUpdate {
   std::string_view pendingLine;
 };
 
+// What a tape view showed when TakeTape emptied it, kept so that the same
+// view can show it again at once. Only the view that made it reads it.
+class KeptTape {
+ public:
+  virtual ~KeptTape() = default;
+};
+
 class CalcView {
  public:
   virtual ~CalcView() = default;
@@ -43,6 +51,12 @@ class CalcView {
   virtual void UpdateTape(const TapeUpdate& update) = 0;
   // Empties the tape view; no pending line is shown.
   virtual void ClearTape() = 0;
+  // Empties the tape view as ClearTape does and hands over what it showed,
+  // without copying it, so that GiveTape can bring it back.
+  virtual std::unique_ptr<KeptTape> TakeTape() = 0;
+  // Shows again what TakeTape handed over, in place of what the view shows
+  // now. Something another view kept shows nothing.
+  virtual void GiveTape(std::unique_ptr<KeptTape> kept) = 0;
 
   virtual ListSurface& MemoryList() = 0;
 };

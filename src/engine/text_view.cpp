@@ -1,6 +1,18 @@
 #include "engine/text_view.h"
 
+#include <utility>
+
 namespace varuno {
+
+namespace {
+
+// The two texts of a tape view, moved out of it.
+struct KeptText final : KeptTape {
+  std::string committed;
+  std::string pending;
+};
+
+}  // namespace
 
 std::string TextListSurface::RowText(int row) const {
   if (row < 0 || row >= RowCount()) {
@@ -40,6 +52,21 @@ void TextView::UpdateTape(const TapeUpdate& update) {
 void TextView::ClearTape() {
   m_committed.clear();
   m_pending.clear();
+}
+
+std::unique_ptr<KeptTape> TextView::TakeTape() {
+  auto kept = std::make_unique<KeptText>();
+  kept->committed = std::exchange(m_committed, {});
+  kept->pending = std::exchange(m_pending, {});
+  return kept;
+}
+
+void TextView::GiveTape(std::unique_ptr<KeptTape> kept) {
+  ClearTape();
+  if (auto* text = dynamic_cast<KeptText*>(kept.get())) {
+    m_committed = std::move(text->committed);
+    m_pending = std::move(text->pending);
+  }
 }
 
 }  // namespace varuno

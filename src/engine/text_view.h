@@ -33,6 +33,8 @@ class TextView final : public CalcView {
   std::string DisplayText() const override { return m_display; }
   void UpdateTape(const TapeUpdate& update) override;
   void ClearTape() override;
+  std::unique_ptr<KeptTape> TakeTape() override;
+  void GiveTape(std::unique_ptr<KeptTape> kept) override;
   ListSurface& MemoryList() override { return m_list; }
 
   // The whole tape view text: committed lines followed by the pending line.

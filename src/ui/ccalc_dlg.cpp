@@ -199,6 +199,12 @@ void CCalcDlg::OnSysCommand(unsigned command) {
     case COPY_AMOUNT_DOCUMENT_SYSCOMMAND:
       m_amounts->CopyAmount(AmountForm::Document);
       break;
+    case UNDO_SYSCOMMAND:
+      OnUndo();
+      break;
+    case REDO_SYSCOMMAND:
+      OnRedo();
+      break;
     default:
       break;
   }
@@ -211,6 +217,14 @@ std::string CCalcDlg::DisplayText() const { return m_ctlDisplay->text().toStdStr
 void CCalcDlg::UpdateTape(const TapeUpdate& update) { m_ctlTape->ApplyUpdate(update); }
 
 void CCalcDlg::ClearTape() { m_ctlTape->Clear(); }
+
+std::unique_ptr<KeptTape> CCalcDlg::TakeTape() { return m_ctlTape->Take(); }
+
+void CCalcDlg::GiveTape(std::unique_ptr<KeptTape> kept) { m_ctlTape->Give(std::move(kept)); }
+
+void CCalcDlg::OnUndo() { m_calculator.Undo(); }
+
+void CCalcDlg::OnRedo() { m_calculator.Redo(); }
 
 ListSurface& CCalcDlg::MemoryList() { return *m_ctlMemoryList; }
 

@@ -16,6 +16,7 @@
 
 #include "dispatch/calculator.h"
 #include "dispatch/control_ids.h"
+#include "dispatch/shortcut_keys.h"
 #include "layout/window_layout.h"
 
 class QAbstractButton;
@@ -50,6 +51,9 @@ inline constexpr unsigned PRINT_TAPE_SYSCOMMAND = 0x0120;
 // official documents.
 inline constexpr unsigned COPY_AMOUNT_WORDS_SYSCOMMAND = 0x0130;
 inline constexpr unsigned COPY_AMOUNT_DOCUMENT_SYSCOMMAND = 0x0140;
+// The window menu's undo and redo items.
+inline constexpr unsigned UNDO_SYSCOMMAND = 0x0150;
+inline constexpr unsigned REDO_SYSCOMMAND = 0x0160;
 
 class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   Q_OBJECT
@@ -79,7 +83,16 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   std::string DisplayText() const override;
   void UpdateTape(const TapeUpdate& update) override;
   void ClearTape() override;
+  std::unique_ptr<KeptTape> TakeTape() override;
+  void GiveTape(std::unique_ptr<KeptTape> kept) override;
   ListSurface& MemoryList() override;
+
+  // Takes back the last action, or does again the last one taken back;
+  // nothing happens when there is none.
+  void OnUndo();
+  void OnRedo();
+  bool CanUndo() const { return m_calculator.CanUndo(); }
+  bool CanRedo() const { return m_calculator.CanRedo(); }
 
   // WindowCommands
   void OnMinimize() override;
@@ -109,6 +122,8 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   void InstallClipboard();     // ccalc_dlg_clipboard.cpp
   void InstallAmountReadings();  // ccalc_dlg_amounts.cpp
   void InstallKeyboardHook();  // ccalc_dlg_keys.cpp
+  // A shortcut typed at `target`; returns whether it took the key.
+  bool OnShortcut(ShortcutAction action, QWidget* target);  // ccalc_dlg_keys.cpp
   // The window menu (minimise, close, copy and print the tape, About) at a
   // global position.
   void ShowWindowMenu(const QPoint& globalPos);  // ccalc_dlg_menu.cpp

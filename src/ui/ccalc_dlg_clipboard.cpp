@@ -1,6 +1,6 @@
 // The main window's clipboard and printing: copy, paste and print work on
 // the window's display, tape and memory list; a pasted number is typed
-// through the command path of the buttons.
+// through the command path of the buttons, as one action.
 #include "ui/ccalc_dlg.h"
 
 #include "ui/clipboard_actions.h"
@@ -10,7 +10,7 @@ namespace varuno {
 void CCalcDlg::InstallClipboard() {
   m_clipboard = new ClipboardActions(
       this, ClipboardControls{m_ctlDisplay, m_ctlTape, m_ctlMemoryList,
-                              [this](ControlId id) { OnCommand(BN_CLICKED, id); }});
+                              [this](const std::vector<ControlId>& ids) { m_calculator.DispatchClicks(ids); }});
 }
 
 }  // namespace varuno

@@ -2,9 +2,9 @@
 // its controls is looked at first by a key filter, which turns the keys of
 // the key table into queued clicks on the window's buttons; NumLock is set
 // back to its start state before it clicks +/-. The clipboard and print
-// shortcuts beside the table go to the window's clipboard actions. Input
-// methods are kept out of every control, so a Hangul input method never
-// writes into the tape or holds back a key.
+// shortcuts beside the table go to the window's clipboard actions, undo and
+// redo to the window. Input methods are kept out of every control, so a
+// Hangul input method never writes into the tape or holds back a key.
 #include "ui/ccalc_dlg.h"
 
 #include "ui/clipboard_actions.h"
@@ -19,8 +19,18 @@ void CCalcDlg::InstallKeyboardHook() {
   new KeyClickFilter(
       this, [this](ControlId id) { return Button(id); }, Control(IDC_MEMORY_LIST), m_keyboard,
       MakeKeyLayout(),
-      [this](ShortcutAction action, QWidget* target) { return m_clipboard->OnShortcut(action, target); });
+      [this](ShortcutAction action, QWidget* target) { return OnShortcut(action, target); });
   new InputMethodGuard(this);
+}
+
+bool CCalcDlg::OnShortcut(ShortcutAction action, QWidget* target) {
+  if (action != ShortcutAction::Undo && action != ShortcutAction::Redo) {
+    return m_clipboard->OnShortcut(action, target);
+  }
+  // Queued behind the clicks of the keys typed before it, which are queued too.
+  const unsigned command = action == ShortcutAction::Undo ? UNDO_SYSCOMMAND : REDO_SYSCOMMAND;
+  QMetaObject::invokeMethod(this, [this, command] { OnSysCommand(command); }, Qt::QueuedConnection);
+  return true;
 }
 
 }  // namespace varuno

@@ -1,9 +1,9 @@
 // The main window's window menu. The window has no caption, so the window
 // system gives it no menu of its own; a right click on a bare point of the
 // face and Alt+Space open this one: the window commands the platform offers,
-// then, after a separator, copying and printing the tape, after another
-// separator copying the amount in words, and last, after a third separator,
-// the About item.
+// then, after a separator, undo and redo, after another, copying and printing
+// the tape, after another copying the amount in words, and last, after
+// another separator, the About item.
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -27,9 +27,12 @@ struct WindowMenuItem {
   const char* shortcut;  // shown beside the text only; nullptr for none
 };
 
-constexpr std::array<WindowMenuItem, 10> kWindowMenu{{
+constexpr std::array<WindowMenuItem, 13> kWindowMenu{{
     {WindowMenuKind::Command, SC_MINIMIZE_COMMAND, "최소화(&N)", nullptr},
     {WindowMenuKind::Command, SC_CLOSE_COMMAND, "닫기(&C)", "Alt+F4"},
+    {WindowMenuKind::Separator, 0, nullptr, nullptr},
+    {WindowMenuKind::Command, UNDO_SYSCOMMAND, "실행 취소", "Ctrl+Z"},
+    {WindowMenuKind::Command, REDO_SYSCOMMAND, "다시 실행", "Ctrl+Y"},
     {WindowMenuKind::Separator, 0, nullptr, nullptr},
     {WindowMenuKind::Command, COPY_TAPE_SYSCOMMAND, kCopyTapeText, nullptr},
     {WindowMenuKind::Command, PRINT_TAPE_SYSCOMMAND, kPrintTapeText, "Ctrl+P"},
@@ -61,9 +64,14 @@ void CCalcDlg::ShowWindowMenu(const QPoint& globalPos) {
     QAction* action = menu.addAction(QString::fromUtf8(item.text));
     action->setProperty(kCommandProperty, item.command);
     if (item.shortcut != nullptr) {
-      // Display only: the window manager owns Alt+F4, the key filter Ctrl+P.
+      // Display only: the window manager owns Alt+F4, the key filter the others.
       action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
       action->setShortcutContext(Qt::WidgetShortcut);
+    }
+    if (item.command == UNDO_SYSCOMMAND) {
+      action->setEnabled(CanUndo());
+    } else if (item.command == REDO_SYSCOMMAND) {
+      action->setEnabled(CanRedo());
     }
   }
 

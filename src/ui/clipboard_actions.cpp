@@ -71,6 +71,9 @@ bool ClipboardActions::OnShortcut(ShortcutAction action, QWidget* target) {
     case ShortcutAction::Print:
       run = [this] { PrintTape(); };
       break;
+    case ShortcutAction::Undo:
+    case ShortcutAction::Redo:
+      break;  // the window's own
   }
   if (!run) {
     return false;
@@ -138,9 +141,7 @@ void ClipboardActions::Paste(QClipboard::Mode mode) {
     Refuse();
     return;
   }
-  for (const ControlId id : *clicks) {
-    m_controls.click(id);
-  }
+  m_controls.clicks(*clicks);
 }
 
 void ClipboardActions::PrintTape() { PrintTapeWithDialog(m_window, m_controls.tape->TapeText()); }

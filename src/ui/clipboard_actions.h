@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "dispatch/control_ids.h"
 #include "dispatch/shortcut_keys.h"
@@ -31,8 +32,9 @@ struct ClipboardControls {
   DisplayView* display;
   TapeView* tape;
   MemoryListView* memoryList;
-  // Runs the command of a button, as its click would.
-  std::function<void(ControlId)> click;
+  // Runs the commands of buttons in turn, as their clicks would, as one
+  // action for undo.
+  std::function<void(const std::vector<ControlId>&)> clicks;
 };
 
 class ClipboardActions final : public QObject {

@@ -15,12 +15,18 @@ DisplayView::DisplayView(QWidget* parent) : QLineEdit(parent) {
 
 void DisplayView::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
-  Q_EMIT focusEntered();
+  // A menu that opens and closes over the display does not move the focus
+  // as the window sees it: the display's text stays, and so does the history.
+  if (event->reason() != Qt::PopupFocusReason) {
+    Q_EMIT focusEntered();
+  }
 }
 
 void DisplayView::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
-  Q_EMIT focusLeft();
+  if (event->reason() != Qt::PopupFocusReason) {
+    Q_EMIT focusLeft();
+  }
 }
 
 void DisplayView::paintEvent(QPaintEvent* event) {

@@ -2,6 +2,8 @@
 
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPlainTextDocumentLayout>
+#include <QPointer>
 #include <QScrollBar>
 #include <QString>
 #include <QTextBlock>
@@ -9,6 +11,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <utility>
 
 namespace varuno {
 
@@ -19,6 +22,25 @@ QString ToWidgetText(std::string_view text) {
   QString result = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return result;
+}
+
+// A document taken out of the view, with what the view knew of it.
+struct KeptDocument final : KeptTape {
+  std::unique_ptr<QTextDocument> document;
+  std::vector<std::size_t> lineEnds;
+  std::size_t committedShown = 0;
+};
+
+// Puts `document` into `view`, which owns it from then on; the document it
+// replaces is deleted when `deleteOld` says so, else its taker owns it.
+void SwapDocument(QPlainTextEdit& view, QTextDocument* document, bool deleteOld) {
+  QPointer<QTextDocument> old = view.document();
+  old->setParent(nullptr);  // setDocument would delete a child of the view
+  document->setParent(&view);
+  view.setDocument(document);
+  if (deleteOld && old != nullptr) {
+    delete old.data();
+  }
 }
 
 }  // namespace
@@ -62,6 +84,35 @@ void TapeView::Clear() {
   m_lineEnds.clear();
   m_committedShown = 0;
   document()->clear();
+}
+
+std::unique_ptr<KeptTape> TapeView::Take() {
+  auto kept = std::make_unique<KeptDocument>();
+  QTextDocument* current = document();
+  auto* empty = new QTextDocument;
+  empty->setDocumentLayout(new QPlainTextDocumentLayout(empty));
+  empty->setDefaultFont(current->defaultFont());
+  empty->setDefaultTextOption(current->defaultTextOption());
+  empty->setDocumentMargin(current->documentMargin());
+  empty->setUndoRedoEnabled(false);
+  kept->document.reset(current);
+  SwapDocument(*this, empty, false);
+  kept->lineEnds = std::move(m_lineEnds);
+  kept->committedShown = std::exchange(m_committedShown, 0);
+  m_lineEnds.clear();
+  return kept;
+}
+
+void TapeView::Give(std::unique_ptr<KeptTape> kept) {
+  auto* document = dynamic_cast<KeptDocument*>(kept.get());
+  if (document == nullptr || document->document == nullptr) {
+    Clear();
+    return;
+  }
+  SwapDocument(*this, document->document.release(), true);
+  m_lineEnds = std::move(document->lineEnds);
+  m_committedShown = document->committedShown;
+  ScrollToEnd();
 }
 
 std::string TapeView::TapeText() const {

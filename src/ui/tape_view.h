@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,10 @@ class TapeView : public QPlainTextEdit {
   void ApplyUpdate(const TapeUpdate& update);
   // Empties the view.
   void Clear();
+  // Empties the view and hands over its document as it stands, without
+  // copying the text; Give shows it again.
+  std::unique_ptr<KeptTape> Take();
+  void Give(std::unique_ptr<KeptTape> kept);
 
   // The whole text with CR LF between lines, as the engine wrote it.
   std::string TapeText() const;

@@ -23,6 +23,8 @@ class CheckingView final : public CalcView {
     inner.UpdateTape(update);
   }
   void ClearTape() override { inner.ClearTape(); }
+  std::unique_ptr<KeptTape> TakeTape() override { return inner.TakeTape(); }
+  void GiveTape(std::unique_ptr<KeptTape> kept) override { inner.GiveTape(std::move(kept)); }
   ListSurface& MemoryList() override { return inner.MemoryList(); }
 
   TextView inner;

@@ -1,5 +1,6 @@
 // Turns bytes into commands for the calculator (clicks through the command
-// table, display focus changes, memory-list row selection) and checks after
+// table, display focus changes, memory-list row selection, undo and redo)
+// and checks after
 // each one that the state and the three surfaces are consistent. Any
 // violation aborts.
 #include <cstddef>
@@ -140,7 +141,8 @@ struct Harness {
 // Each byte is one command; a few take the next byte as their argument.
 //   0x00-0xBF  click on one of the IDs above
 //   0xC0-0xDF  select row (byte - 0xD0), -16 to 15
-//   0xE0-0xEF  select the row that many above the last one (the total, the rule, ...)
+//   0xE0-0xED  select the row that many above the last one (the total, the rule, ...)
+//   0xEE, 0xEF undo, redo
 //   0xF0-0xFF  the next byte picks an ID and this byte a notification for it
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace varuno;
@@ -151,8 +153,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       h.Command(BN_CLICKED, kIds[byte % kIdCount]);
     } else if (byte < 0xE0) {
       h.view.MemoryList().SelectRow(static_cast<int>(byte) - 0xD0);
-    } else if (byte < 0xF0) {
+    } else if (byte < 0xEE) {
       h.view.MemoryList().SelectRow(h.view.MemoryList().RowCount() - 1 - (byte - 0xE0));
+    } else if (byte < 0xF0) {
+      if (byte == 0xEE ? h.calculator.Undo() : h.calculator.Redo()) {
+        // Back to a state after C, or after a key: the view shows which.
+        h.tapeCleared = h.view.TapeText().empty();
+      }
     } else {
       if (++i == size) {
         break;

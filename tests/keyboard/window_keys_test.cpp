@@ -146,6 +146,8 @@ TEST_F(WindowKeysTest, EveryKeyClicksItsButtonOnceAndOtherKeysNothing) {
       {"Ctrl with a letter", Qt::Key_A, Qt::ControlModifier, 0},
       {"Ctrl with C copies and clicks nothing", Qt::Key_C, Qt::ControlModifier, 0},
       {"Ctrl with Insert copies and clicks nothing", Qt::Key_Insert, Qt::ControlModifier, 0},
+      {"Ctrl with Z undoes and clicks nothing", Qt::Key_Z, Qt::ControlModifier, 0},
+      {"Ctrl and Shift with Z redo and click nothing", Qt::Key_Z, Qt::ControlModifier | kShift, 0},
       {"F1", Qt::Key_F1, kNone, 0},
       {"keypad 7, NumLock off", Qt::Key_Home, kKeypad, 0},
       {"keypad 5, NumLock off", Qt::Key_Clear, kKeypad, 0},

@@ -42,12 +42,14 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"select -2147483648", ReplayKind::Select, -2147483647 - 1},
         LineCase{"focus-display", ReplayKind::FocusDisplay, 0},
         LineCase{"blur-display\r", ReplayKind::BlurDisplay, 0},
+        LineCase{" undo", ReplayKind::Undo, 0}, LineCase{"redo\t", ReplayKind::Redo, 0},
         // Numbers that are no control; 1008 + 65536 must not wrap to 1008.
         LineCase{"1005", kBad, 0}, LineCase{"66544", kBad, 0},
         LineCase{"99999999999999999999", kBad, 0},
         // Junk after or inside a command; words are case-sensitive.
         LineCase{"1008x", kBad, 0}, LineCase{"+1008", kBad, 0}, LineCase{"1008 # note", kBad, 0},
         LineCase{"focus-display 1", kBad, 0}, LineCase{"Select 1", kBad, 0},
+        LineCase{"undo 2", kBad, 0}, LineCase{"Redo", kBad, 0},
         // select without a usable row number.
         LineCase{"select", kBad, 0}, LineCase{"select 1x", kBad, 0}, LineCase{"select +1", kBad, 0},
         LineCase{"select 2147483648", kBad, 0}, LineCase{"select1", kBad, 0}));

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <system_error>
+#include <utility>
 
 #include "dispatch/control_ids.h"
 
@@ -101,13 +102,19 @@ ReplayCommand ParseReplayLine(std::string_view line) {
   if (word == "select") {
     return ParseSelect(rest);
   }
-  if (word == "focus-display" || word == "blur-display") {
-    if (!rest.empty()) {
-      return Bad(std::string(word) + " takes no argument, got " + Quote(rest));
+  constexpr std::pair<std::string_view, ReplayKind> kBareWords[] = {
+      {"focus-display", ReplayKind::FocusDisplay},
+      {"blur-display", ReplayKind::BlurDisplay},
+      {"undo", ReplayKind::Undo},
+      {"redo", ReplayKind::Redo},
+  };
+  for (const auto& [name, kind] : kBareWords) {
+    if (word == name) {
+      if (!rest.empty()) {
+        return Bad(std::string(word) + " takes no argument, got " + Quote(rest));
+      }
+      return ReplayCommand{kind, 0, {}};
     }
-    return ReplayCommand{word == "focus-display" ? ReplayKind::FocusDisplay
-                                                  : ReplayKind::BlurDisplay,
-                         0, {}};
   }
   if (IsInteger(word)) {
     if (!rest.empty()) {

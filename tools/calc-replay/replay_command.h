@@ -4,6 +4,8 @@
 //   select N         selects memory-list row N (-1 clears the selection)
 //   focus-display    the display gains the keyboard focus
 //   blur-display     the display loses it
+//   undo             takes back the last action (nothing to take back: no change)
+//   redo             does again the last action taken back (likewise)
 //   # ...            a comment; blank lines are skipped too
 #pragma once
 
@@ -20,6 +22,8 @@ enum class ReplayKind {
   Select,        // value: row
   FocusDisplay,
   BlurDisplay,
+  Undo,
+  Redo,
   Bad,           // error: why the line cannot be read
 };
 

@@ -19,6 +19,12 @@ void ReplaySession::Run(const ReplayCommand& command) {
     case ReplayKind::BlurDisplay:
       m_calculator.Dispatch(EN_KILLFOCUS, IDC_DISPLAY);
       break;
+    case ReplayKind::Undo:
+      m_calculator.Undo();  // with nothing to take back, the state stays
+      break;
+    case ReplayKind::Redo:
+      m_calculator.Redo();
+      break;
     case ReplayKind::Skip:
     case ReplayKind::Bad:
       break;

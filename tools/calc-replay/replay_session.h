@@ -14,8 +14,8 @@ class ReplaySession {
   ReplaySession(const ReplaySession&) = delete;
   ReplaySession& operator=(const ReplaySession&) = delete;
 
-  // Carries out a click, a row selection or a display focus change, as the
-  // window would. Skip and Bad commands change nothing.
+  // Carries out a click, a row selection, a display focus change, an undo
+  // or a redo, as the window would. Skip and Bad commands change nothing.
   void Run(const ReplayCommand& command);
 
   const TextView& View() const { return m_view; }
