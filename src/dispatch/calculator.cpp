@@ -1,5 +1,6 @@
 #include "dispatch/calculator.h"
 
+#include "dispatch/spoken_result.h"
 #include "engine/display_focus.h"
 
 namespace varuno {
@@ -9,6 +10,8 @@ bool Calculator::Dispatch(Notification notification, int controlId) {
   if (entry == nullptr) {
     return false;
   }
+  const SpeechBefore before{m_view.DisplayText(), m_engine.State().m_strTape.size(),
+                            m_view.MemoryList().RowCount()};
   switch (entry->kind) {
     case CommandKind::EntryKey: m_engine.OnEntryKey(entry->arg); break;
     case CommandKind::ClearEntry: m_engine.OnClearEntry(); break;
@@ -25,6 +28,7 @@ bool Calculator::Dispatch(Notification notification, int controlId) {
     case CommandKind::HomepageLink: m_window.OnHomepageLink(); break;
     case CommandKind::AboutBox: m_window.OnAboutButton(); break;
   }
+  m_spoken = SpokenResult(entry->kind, before, m_view, m_engine.State().m_strTape);
   return true;
 }
 

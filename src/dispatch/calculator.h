@@ -4,6 +4,8 @@
 // object, so a click takes the same road everywhere.
 #pragma once
 
+#include <string>
+
 #include "dispatch/command_table.h"
 #include "engine/calc_engine.h"
 #include "engine/calc_view.h"
@@ -38,6 +40,9 @@ class Calculator {
   bool Dispatch(Notification notification, int controlId);
 
   const CalcEngine& Engine() const { return m_engine; }
+  // What a screen reader is to hear after the last command Dispatch ran
+  // (SpokenResult); empty when it produced nothing to hear.
+  const std::string& Spoken() const { return m_spoken; }
   // The memory list's rows, as the view shows them.
   ListSurface& MemoryList() { return m_view.MemoryList(); }
 
@@ -55,6 +60,7 @@ class Calculator {
   WindowCommands& m_window;
   CalcEngine m_engine;
   varuno::MemoryList m_memory;
+  std::string m_spoken;
 };
 
 }  // namespace varuno
