@@ -20,6 +20,7 @@
 #include "ui/hot_spot.h"
 #include "ui/memory_list_view.h"
 #include "ui/shell_services.h"
+#include "ui/speech_announcer.h"
 #include "ui/platform/keyboard_state.h"
 #include "ui/tape_view.h"
 #include "ui/ui_fonts.h"
@@ -53,6 +54,9 @@ CCalcDlg::CCalcDlg(ShellServices& shell, KeyboardState& keyboard, QWidget* paren
       m_calculator(*this, *this),
       m_drag(std::make_unique<WindowDrag>(*this)) {
   setFixedSize(kWindowWidth, kWindowHeight);
+  // Before the first control exists, so that each gets its accessible
+  // object from the program's factory.
+  InstallAccessibleFactory();
   // Decoded first: the bundled fonts may still be loading on a worker, and
   // the controls below wait for them.
   m_skinBitmap = LoadArtPixmap(kSkinBitmapId, 1.0);
@@ -136,6 +140,7 @@ void CCalcDlg::OnInitDialog() {
   auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
   connect(menuKey, &QShortcut::activated, this, [this] { ShowWindowMenu(mapToGlobal(QPoint(0, 0))); });
 
+  InstallSpeech();
   InstallClipboard();
   InstallKeyboardHook();
 
@@ -163,6 +168,7 @@ QAbstractButton* CCalcDlg::Button(ControlId id) const { return qobject_cast<QAbs
 
 void CCalcDlg::OnCommand(Notification notification, ControlId id) {
   if (m_calculator.Dispatch(notification, id)) {
+    SpeakResult(notification);
     return;
   }
   // The close button has no entry: it ends the dialog and with it the program.

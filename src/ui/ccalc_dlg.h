@@ -32,6 +32,7 @@ class HotSpot;
 class KeyboardState;
 class MemoryListView;
 class ShellServices;
+class SpeechAnnouncer;
 class TapeView;
 class WindowDrag;
 
@@ -85,6 +86,7 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   const CalcEngine& Engine() const { return m_calculator.Engine(); }
   TapeView& Tape() const { return *m_ctlTape; }
   ClipboardActions& Clipboard() const { return *m_clipboard; }
+  SpeechAnnouncer& Announcer() const { return *m_announcer; }
 
   // The keypad, memory-list and title buttons, by element (digit k at k,
   // then 00, point, + - * /, =, sign, CE, backspace, C, list add, delete,
@@ -102,6 +104,14 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   void CreateKeypadButtons();  // ccalc_dlg_buttons.cpp
   void InstallClipboard();     // ccalc_dlg_clipboard.cpp
   void InstallKeyboardHook();  // ccalc_dlg_keys.cpp
+  // The screen reader's side: the announcer, and the tape and the memory
+  // list describing what they hold as they take the focus.
+  void InstallSpeech();                             // ccalc_dlg_speech.cpp
+  // Speaks what the command just dispatched produced, if anything.
+  void SpeakResult(Notification notification);      // ccalc_dlg_speech.cpp
+  // Speaks the display once the clicks of a paste have all run.
+  void SpeakDisplayAfterPaste();                    // ccalc_dlg_speech.cpp
+  bool eventFilter(QObject* watched, QEvent* event) override;  // ccalc_dlg_speech.cpp
   // The window menu (minimise, close, copy and print the tape, About) at a
   // global position.
   void ShowWindowMenu(const QPoint& globalPos);  // ccalc_dlg_menu.cpp
@@ -134,6 +144,8 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   HotSpot* m_ctlLogo = nullptr;
   HotSpot* m_ctlHomepage = nullptr;
   ClipboardActions* m_clipboard = nullptr;
+  SpeechAnnouncer* m_announcer = nullptr;
+  bool m_pasteSpeechQueued = false;
   std::unique_ptr<WindowDrag> m_drag;
   // The skin at 1x and, loaded when first painted on a dense screen, at 2x.
   QPixmap m_skinBitmap;

@@ -10,7 +10,10 @@ namespace varuno {
 void CCalcDlg::InstallClipboard() {
   m_clipboard = new ClipboardActions(
       this, ClipboardControls{m_ctlDisplay, m_ctlTape, m_ctlMemoryList,
-                              [this](ControlId id) { OnCommand(BN_CLICKED, id); }});
+                              [this](ControlId id) {
+                                OnCommand(BN_CLICKED, id);
+                                SpeakDisplayAfterPaste();
+                              }});
 }
 
 }  // namespace varuno
