@@ -136,9 +136,13 @@ void CCalcDlg::OnInitDialog() {
 
   setWindowIcon(ApplicationIcon());
 
-  // The window menu from the keyboard, as a title bar would offer it.
-  auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
-  connect(menuKey, &QShortcut::activated, this, [this] { ShowWindowMenu(mapToGlobal(QPoint(0, 0))); });
+  // The window menu from the keyboard: as a title bar would offer it, and
+  // with the menu keys (the window manager may keep Alt+Space for its own).
+  for (const QKeySequence& keys : {QKeySequence(Qt::ALT | Qt::Key_Space), QKeySequence(Qt::Key_Menu),
+                                   QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+    auto* menuKey = new QShortcut(keys, this);
+    connect(menuKey, &QShortcut::activated, this, [this] { ShowWindowMenu(mapToGlobal(QPoint(0, 0))); });
+  }
 
   InstallSpeech();
   InstallClipboard();

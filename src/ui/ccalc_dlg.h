@@ -105,7 +105,7 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   void InstallClipboard();     // ccalc_dlg_clipboard.cpp
   void InstallKeyboardHook();  // ccalc_dlg_keys.cpp
   // The screen reader's side: the announcer, and the tape and the memory
-  // list describing what they hold as they take the focus.
+  // list describing what they hold as they take the focus; the focus ring.
   void InstallSpeech();                             // ccalc_dlg_speech.cpp
   // Speaks what the command just dispatched produced, if anything.
   void SpeakResult(Notification notification);      // ccalc_dlg_speech.cpp

@@ -1,6 +1,6 @@
 // The main window's window menu. The window has no caption, so the window
 // system gives it no menu of its own; a right click on a bare point of the
-// face and Alt+Space open this one: the window commands the platform offers,
+// face, Alt+Space, the Menu key and Shift+F10 open this one: the window commands the platform offers,
 // then, after a separator, copying and printing the tape, and last, after
 // another separator, the About item.
 #include <QAction>

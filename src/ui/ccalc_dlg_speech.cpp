@@ -1,14 +1,17 @@
-// The main window for a screen reader. After a command the calculator says
+// The main window without sight and without a mouse. After a command the calculator says
 // what it produced (Calculator::Spoken) and the announcer speaks it without
 // moving the focus; the display names itself before its value. The tape and
 // the memory list describe what they hold (the last result, the selected
-// row) each time they take the focus.
+// row) each time they take the focus. A ring shows which of the tab stops
+// has the focus.
 #include <QEvent>
 #include <QMetaObject>
 
 #include "dispatch/spoken_result.h"
 #include "ui/ccalc_dlg.h"
 #include "ui/display_view.h"
+#include "ui/focus_ring.h"
+#include "ui/hot_spot.h"
 #include "ui/memory_list_view.h"
 #include "ui/speech_announcer.h"
 #include "ui/tape_view.h"
@@ -17,6 +20,7 @@ namespace varuno {
 
 void CCalcDlg::InstallSpeech() {
   m_announcer = new SpeechAnnouncer(this);
+  new FocusRing(this, QList<QWidget*>{m_ctlMemoryList, m_ctlTape, m_ctlDisplay, m_ctlLogo, m_ctlHomepage});
   m_ctlTape->installEventFilter(this);
   m_ctlMemoryList->installEventFilter(this);
 }
