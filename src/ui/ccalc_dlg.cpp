@@ -93,8 +93,12 @@ void CCalcDlg::CreateTemplateControls() {
       case TemplateKind::Display:
         m_ctlDisplay = new DisplayView(this);
         control = m_ctlDisplay;
-        connect(m_ctlDisplay, &DisplayView::focusEntered, this,
-                [this] { OnCommand(EN_SETFOCUS, IDC_DISPLAY); });
+        connect(m_ctlDisplay, &DisplayView::focusEntered, this, [this] {
+          OnCommand(EN_SETFOCUS, IDC_DISPLAY);
+          // With the caret at the end, Qt 6.4 hands a screen reader the
+          // line without its last character ("50" for 500).
+          m_ctlDisplay->home(false);
+        });
         connect(m_ctlDisplay, &DisplayView::focusLeft, this,
                 [this] { OnCommand(EN_KILLFOCUS, IDC_DISPLAY); });
         break;
