@@ -35,4 +35,5 @@ VARUNO_TEST_PACKAGES=(
   desktop-file-utils appstream appstream-compose mandoc groff-base
   weston qt6-wayland
   poppler-utils xclip
+  orca python3-xlib dbus at-spi2-core
 )

@@ -51,6 +51,8 @@ class OrcaSession:
         self.extra_env = extra_env or {}
         self._procs = []
         self._root = None
+        self._x = None
+        self._num_lock_before = True
         self._said_before = 0
 
     # -- set-up and tear-down ------------------------------------------------
@@ -76,6 +78,7 @@ class OrcaSession:
                                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         self.env = env
         self._x = xdisplay.Display(self.display_name)
+        self._num_lock_before = self._num_lock()
         self._set_num_lock(True)
         self._wait_for_a11y_bus()
         orca_log = open(os.path.join(self._root, "orca-stderr.txt"), "w")
@@ -105,6 +108,7 @@ class OrcaSession:
                     proc.kill()
                     proc.wait()
         if self._x is not None:
+            self._set_num_lock(self._num_lock_before)
             self._x.close()
         if os.environ.get("VARUNO_KEEP_ORCA_LOG"):
             print("Orca session kept in", self._root)
@@ -141,9 +145,11 @@ class OrcaSession:
         self._wait_for(up, 15, "the accessibility bus")
 
     # -- the keyboard ----------------------------------------------------------
+    def _num_lock(self):
+        return self._x.get_keyboard_control().led_mask & 2 != 0
+
     def _set_num_lock(self, on):
-        state = self._x.get_keyboard_control().led_mask & 2 != 0
-        if state != on:
+        if self._num_lock() != on:
             self.tap("Num_Lock")
 
     def _keycode(self, name):
@@ -163,7 +169,7 @@ class OrcaSession:
         for code in reversed(held):
             xtest.fake_input(self._x, X.KeyRelease, code)
         self._x.sync()
-        time.sleep(0.15)
+        time.sleep(0.3)
 
     def keys(self, *names):
         """Taps each key; a name like "Control_L+m" holds the modifiers first."""
