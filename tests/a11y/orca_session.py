@@ -18,7 +18,6 @@ import time
 from Xlib import X, XK, display as xdisplay
 from Xlib.ext import xtest
 
-A11Y_BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 # Orca writes "SPEECH OUTPUT: 'text'" and then the voice, as " voice=..." or "{...}".
 _SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\S*)?(?:\{.*\})?$", re.MULTILINE)
 _NUM_LOCK_MASK = X.Mod2Mask
@@ -70,43 +69,57 @@ class OrcaSession:
         env.update(HOME=home, XDG_RUNTIME_DIR=runtime, GSETTINGS_BACKEND="memory",
                    DISPLAY=self.display_name, LANG="C.UTF-8", NO_AT_BRIDGE="0",
                    GTK_MODULES="gail:atk-bridge")
-        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                               stdout=subprocess.PIPE, env=env, text=True)
-        self._procs.append(bus)
+        # The session bus starts the accessibility bus (and its registry) on
+        # the first request for it; they stay in the bus's process group.
+        bus = self._start(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                          env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
-        self._procs.append(subprocess.Popen([A11Y_BUS_LAUNCHER, "--launch-immediately"], env=env,
-                                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         self.env = env
         self._x = xdisplay.Display(self.display_name)
         self._num_lock_before = self._num_lock()
         self._set_num_lock(True)
         self._wait_for_a11y_bus()
         orca_log = open(os.path.join(self._root, "orca-stderr.txt"), "w")
-        self._procs.append(subprocess.Popen(
-            ["orca", "-u", prefs, "--debug-file", self.debug_file], env=env,
-            stdout=orca_log, stderr=subprocess.STDOUT))
+        self._start(["orca", "-u", prefs, "--debug-file", self.debug_file], env=env, stdout=orca_log,
+                    stderr=subprocess.STDOUT)
         self._wait_for(lambda: "Screen reader on." in " ".join(self.all_said()), 90,
                        "Orca to start")
         self.settle()
         app_env = dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                        QT_ACCESSIBILITY="1", **self.extra_env)
         app_log = open(os.path.join(self._root, "app-stderr.txt"), "w")
-        self._procs.append(subprocess.Popen([self.program], env=app_env, stdout=app_log,
-                                            stderr=subprocess.STDOUT))
+        self._start([self.program], env=app_env, stdout=app_log, stderr=subprocess.STDOUT)
         self._wait_for(lambda: "바루노 계산기" in " ".join(self.all_said()), 90,
                        "Orca to present the calculator's window")
         self.settle()
         return self
 
+    def _start(self, args, **kwargs):
+        """Starts a process in a process group of its own, ended whole at exit."""
+        proc = subprocess.Popen(args, start_new_session=True, **kwargs)
+        self._procs.append(proc)
+        return proc
+
+    @staticmethod
+    def _end_group(proc):
+        try:
+            os.killpg(proc.pid, signal.SIGTERM)
+        except ProcessLookupError:
+            return
+        try:
+            proc.wait(5)
+        except subprocess.TimeoutExpired:
+            pass
+        time.sleep(0.2)
+        try:
+            os.killpg(proc.pid, signal.SIGKILL)  # whatever of the group is left
+        except ProcessLookupError:
+            pass
+        proc.wait()
+
     def __exit__(self, *exc):
         for proc in reversed(self._procs):
-            if proc.poll() is None:
-                proc.send_signal(signal.SIGTERM)
-                try:
-                    proc.wait(5)
-                except subprocess.TimeoutExpired:
-                    proc.kill()
-                    proc.wait()
+            self._end_group(proc)
         if self._x is not None:
             self._set_num_lock(self._num_lock_before)
             self._x.close()

@@ -8,6 +8,7 @@ Usage: orca_speech_test.py PROGRAM [unittest options]
 
 import os
 import shutil
+import signal
 import sys
 import unittest
 
@@ -88,6 +89,9 @@ def transcript():
 
 
 if __name__ == "__main__":
+    # Ended from outside (a test timeout), the sessions still take their
+    # processes down.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     PROGRAM = os.path.abspath(sys.argv.pop(1))
     if not DISPLAY or shutil.which("orca") is None:
         print("skipped: needs VARUNO_TEST_X11_DISPLAY and Debian's orca")
