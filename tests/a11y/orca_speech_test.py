@@ -20,7 +20,7 @@ DISPLAY = os.environ.get("VARUNO_TEST_X11_DISPLAY", "")
 # Each scenario: a name and its steps, a step being the keys it taps.
 SUM = [("1 2 3 4", ["1", "2", "3", "4"]), ("+", ["equal"]), ("5", ["5"]), ("Enter", ["Return"])]
 TAB_ROUND = [("Tab %d" % n, ["Tab"]) for n in range(1, 6)]
-MEMORY_ADD = [("5 0 0", ["5", "0", "0"]), ("Ctrl+M", ["Control_L+m"])]
+MEMORY_ADD = [("5 0 0", ["5", "0", "0"]), ("Ctrl+M", ["Control_L+m"]), ("Tab", ["Tab"])]
 KEYPAD_SUM = [("KP 1 2 3 4", ["KP_1", "KP_2", "KP_3", "KP_4"]), ("KP +", ["KP_Add"]),
               ("KP 5", ["KP_5"]), ("KP Enter", ["KP_Enter"])]
 
@@ -58,6 +58,11 @@ class ResultsSpoken(unittest.TestCase):
     def test_a_memory_add_by_its_key_speaks_the_new_total(self):
         heard = run(MEMORY_ADD)
         self.assertIn("합계 500", spoken(heard, "Ctrl+M"))
+        # The focus stays on the button: the list is not announced.
+        self.assertNotIn("메모리 목록", spoken(heard, "Ctrl+M"))
+        # Into the list, its selected row (the total) is read.
+        self.assertIn("메모리 목록", spoken(heard, "Tab"))
+        self.assertIn("합계 500", spoken(heard, "Tab"))
 
     def test_the_keypad_reaches_the_calculator_under_the_laptop_layout(self):
         heard = run(KEYPAD_SUM, laptop_layout=True)
