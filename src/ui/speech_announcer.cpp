@@ -84,10 +84,12 @@ QAccessibleInterface* CreateAccessible(const QString& className, QObject* object
 
 constexpr char kFactoryInstalled[] = "varunoAccessibleFactory";
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 void Notify(QObject* object, QAccessible::Event kind) {
   QAccessibleEvent event(object, kind);
   QAccessible::updateAccessibility(&event);
 }
+#endif
 
 }  // namespace
 

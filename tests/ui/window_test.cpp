@@ -2,6 +2,7 @@
 // the display's focus behaviour, dragging, and the window commands.
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QListWidget>
@@ -23,6 +24,9 @@
 #include "layout/window_layout.h"
 #include "ui/art_resources.h"
 #include "ui/focus_ring.h"
+#include "layout/button_table.h"
+#include "ui/clipboard_actions.h"
+#include "ui/speech_announcer.h"
 #include "ui/tape_view.h"
 #include "window_fixture.h"
 
@@ -467,6 +471,46 @@ TEST_F(WindowTest, OpensTheWindowMenuFromTheBareFaceAndAltSpaceOnly) {
   for (const QPoint control : {QPoint(60, 200), QPoint(300, 150), QPoint(200, 40)}) {
     EXPECT_EQ(WindowMenusOpenedBy([handle, control] { QTest::mouseClick(handle, Qt::RightButton, {}, control); }), 0)
         << control.x() << "," << control.y();
+  }
+}
+
+// What the announcer speaks after each action, and that it speaks nothing
+// for typed digits (their button's name is heard as it takes the focus).
+TEST_F(WindowTest, AnnouncesResultsPastesAndTheDisplaysValueButNotDigits) {
+  SpeechAnnouncer& announcer = window->Announcer();
+  const struct {
+    const char* keys;
+    const char* spoken;  // the last text announced after the keys
+  } cases[] = {
+      {"1234+", "1,234"}, {"5", "1,234"}, {"=", "1,239"}, {"5/0=", "0으로 나눌 수 없습니다"}, {"C5M", "합계 5"},
+  };
+  for (const auto& c : cases) {
+    Press(c.keys);
+    EXPECT_EQ(announcer.Text().toStdString(), c.spoken) << c.keys;
+  }
+  // A paste is several clicks; the number is announced once, after them.
+  QGuiApplication::clipboard()->setText(QStringLiteral("12,345"));
+  ASSERT_TRUE(window->Clipboard().OnShortcut(ShortcutAction::Paste, window->Control(IDC_TAPE)));
+  EXPECT_TRUE(QTest::qWaitFor([&announcer] { return announcer.Text() != QStringLiteral("합계 5"); }, 1000));
+  EXPECT_EQ(announcer.Text().toStdString(), "12,345, 1만 2,345");
+  // The display names itself, after the focus event, with its value as it
+  // was shown before the focus took the group commas.
+  window->Control(IDC_DISPLAY)->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(announcer.Text().toStdString(), "표시창 12,345, 1만 2,345");
+}
+
+// A bitmap button's tooltip is not its accessible description: a screen
+// reader would read the name twice ("1", then "1 (1)").
+TEST_F(WindowTest, ButtonsGiveAScreenReaderTheirNameButNotTheirTooltip) {
+  for (const ButtonRow& row : ButtonTable()) {
+    QAbstractButton* button = window->Button(row.controlId);
+    ASSERT_FALSE(button->toolTip().isEmpty());
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+    ASSERT_NE(accessible, nullptr) << row.objectName;
+    EXPECT_EQ(accessible->role(), QAccessible::Button) << row.objectName;
+    EXPECT_EQ(accessible->text(QAccessible::Name), button->accessibleName()) << row.objectName;
+    EXPECT_TRUE(accessible->text(QAccessible::Description).isEmpty()) << row.objectName;
   }
 }
 
