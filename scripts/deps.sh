@@ -44,6 +44,7 @@ VARUNO_TEST_PACKAGES=(
   weston
   poppler-utils xclip
   dbus ibus ibus-hangul
+  orca python3-xlib at-spi2-core
 )
 
 # What building the Debian package needs besides its build dependencies.

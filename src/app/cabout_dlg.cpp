@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
+#include <QStringList>
 #include <QPushButton>
 
 #include <algorithm>
@@ -80,6 +81,7 @@ CAboutDlg::CAboutDlg(const QString& homepageHost, QWidget* parent) : QDialog(par
   const QRect box = UnitsToPixels(QRect(0, 0, kAboutWidthUnits, kAboutHeightUnits), base);
   setFixedSize(box.size());
 
+  QStringList lines;
   for (const AboutControl& control : kAboutControls) {
     const QRect pixels = UnitsToPixels(UnitRect(control), base);
     switch (control.kind) {
@@ -93,6 +95,8 @@ CAboutDlg::CAboutDlg(const QString& homepageHost, QWidget* parent) : QDialog(par
           text += homepageHost;
         }
         PlaceText(*label, text, pixels, box.width() - pixels.x() - MulDiv(kMarginUnits, base.cx, 4));
+        label->setAccessibleName(text);  // whole, also where the label shows it elided
+        lines.append(text);
         break;
       }
       case AboutControlKind::Icon: {
@@ -113,6 +117,10 @@ CAboutDlg::CAboutDlg(const QString& homepageHost, QWidget* parent) : QDialog(par
       }
     }
   }
+  // As the box opens, a screen reader reads its first line with its name and
+  // then its description; the lines after the first are read only from
+  // there (the focus is on 확인).
+  setAccessibleDescription(lines.mid(1).join(QStringLiteral(". ")));
 }
 
 CAboutDlg::~CAboutDlg() = default;

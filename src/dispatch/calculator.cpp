@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "dispatch/spoken_result.h"
 #include "engine/display_focus.h"
 
 namespace varuno {
@@ -57,13 +58,16 @@ bool Calculator::Dispatch(Notification notification, int controlId) {
     return false;
   }
   const Reach reach = ReachOf(entry->kind);
+  const SpeechBefore before{m_view.DisplayText(), m_engine.State().m_strTape.size(),
+                            m_view.MemoryList().RowCount()};
   if (!reach.engine && !reach.memory && !reach.display) {
     Run(*entry);  // a window command: nothing to take back
-    return true;
+  } else {
+    Begin(reach.engine, reach.memory, entry->kind);
+    Run(*entry);
+    End();
   }
-  Begin(reach.engine, reach.memory, entry->kind);
-  Run(*entry);
-  End();
+  m_spoken = SpokenResult(entry->kind, before, m_view, m_engine.State().m_strTape);
   return true;
 }
 
@@ -87,6 +91,7 @@ void Calculator::DispatchClicks(std::span<const ControlId> clicks) {
     }
   }
   End();
+  m_spoken = SpokenNumber(m_view.DisplayText());
 }
 
 void Calculator::Run(const CommandEntry& entry) {
@@ -270,6 +275,10 @@ void Calculator::Exchange(HistoryStep& step, bool undo) {
   if (step.memory || list.SelectedRow() != selected) {
     list.SelectRow(selected);
   }
+  // The ear hears what came back: the list's total when only the list
+  // changed, else the display's value.
+  m_spoken = step.memory && !step.engine && !step.display ? SpokenMemoryTotal(list)
+                                                          : SpokenNumber(m_view.DisplayText());
 }
 
 }  // namespace varuno

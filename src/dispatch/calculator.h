@@ -57,6 +57,10 @@ class Calculator {
   bool CanRedo() const { return m_history.CanRedo(); }
 
   const CalcEngine& Engine() const { return m_engine; }
+  // What a screen reader is to hear after the last command Dispatch ran
+  // (SpokenResult), after a run of clicks (the display's value) or after an
+  // undo or redo (what came back); empty when it produced nothing to hear.
+  const std::string& Spoken() const { return m_spoken; }
   // The memory list's rows, as the view shows them.
   ListSurface& MemoryList() { return m_view.MemoryList(); }
 
@@ -102,6 +106,7 @@ class Calculator {
   // Actions begun and not yet ended (a paste holds its clicks together).
   int m_depth = 0;
   Before m_before;
+  std::string m_spoken;
 };
 
 }  // namespace varuno

@@ -1,5 +1,6 @@
 #include "ui/button_tooltip.h"
 
+#include "dispatch/button_keys.h"
 #include "dispatch/key_table.h"
 #include "dispatch/virtual_keys.h"
 
@@ -31,6 +32,11 @@ QString KeyName(VirtualKey key) {
 
 QString ButtonToolTip(const ButtonRow& row) {
   const QString name = QString::fromUtf8(row.accessibleName);
+  // A key of its own first: it works wherever the focus is (the key table's
+  // Delete clicks 삭제 only in the memory list).
+  if (const ButtonKey* key = ButtonKeyFor(row.controlId)) {
+    return name + QStringLiteral(" (") + QLatin1String(key->label) + QLatin1Char(')');
+  }
   // The first key of the table that clicks the button, and that has a name.
   for (const KeyBinding& binding : KeyTable()) {
     if (binding.button == row.controlId) {

@@ -1,5 +1,5 @@
 // The tooltip of a bitmap button: its accessible name, followed by the key
-// that clicks it where the key table has one, as in "더하기 (+)".
+// that clicks it, as in "더하기 (+)" or "추가 (Ctrl+M)".
 #pragma once
 
 #include <QString>

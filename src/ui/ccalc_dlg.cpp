@@ -21,6 +21,7 @@
 #include "ui/hot_spot.h"
 #include "ui/memory_list_view.h"
 #include "ui/shell_services.h"
+#include "ui/speech_announcer.h"
 #include "ui/platform/keyboard_state.h"
 #include "ui/tape_view.h"
 #include "ui/ui_fonts.h"
@@ -55,6 +56,9 @@ CCalcDlg::CCalcDlg(ShellServices& shell, KeyboardState& keyboard, QWidget* paren
       m_calculator(*this, *this),
       m_drag(std::make_unique<WindowDrag>(*this)) {
   setFixedSize(kWindowWidth, kWindowHeight);
+  // Before the first control exists, so that each gets its accessible
+  // object from the program's factory.
+  InstallAccessibleFactory();
   // Decoded first: the bundled fonts may still be loading on a worker, and
   // the controls below wait for them.
   m_skinBitmap = LoadArtPixmap(kSkinBitmapId, 1.0);
@@ -91,8 +95,12 @@ void CCalcDlg::CreateTemplateControls() {
       case TemplateKind::Display:
         m_ctlDisplay = new DisplayView(this);
         control = m_ctlDisplay;
-        connect(m_ctlDisplay, &DisplayView::focusEntered, this,
-                [this] { OnCommand(EN_SETFOCUS, IDC_DISPLAY); });
+        connect(m_ctlDisplay, &DisplayView::focusEntered, this, [this] {
+          OnCommand(EN_SETFOCUS, IDC_DISPLAY);
+          // With the caret at the end, Qt 6.4 hands a screen reader the
+          // line without its last character ("50" for 500).
+          m_ctlDisplay->home(false);
+        });
         connect(m_ctlDisplay, &DisplayView::focusLeft, this,
                 [this] { OnCommand(EN_KILLFOCUS, IDC_DISPLAY); });
         break;
@@ -134,10 +142,15 @@ void CCalcDlg::OnInitDialog() {
 
   setWindowIcon(ApplicationIcon());
 
-  // The window menu from the keyboard, as a title bar would offer it.
-  auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
-  connect(menuKey, &QShortcut::activated, this, [this] { ShowWindowMenu(mapToGlobal(QPoint(0, 0))); });
+  // The window menu from the keyboard: as a title bar would offer it, and
+  // with the menu keys (the window manager may keep Alt+Space for its own).
+  for (const QKeySequence& keys : {QKeySequence(Qt::ALT | Qt::Key_Space), QKeySequence(Qt::Key_Menu),
+                                   QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+    auto* menuKey = new QShortcut(keys, this);
+    connect(menuKey, &QShortcut::activated, this, [this] { ShowWindowMenu(mapToGlobal(QPoint(0, 0))); });
+  }
 
+  InstallSpeech();
   InstallClipboard();
   InstallAmountReadings();
   InstallKeyboardHook();
@@ -165,6 +178,7 @@ QAbstractButton* CCalcDlg::Button(ControlId id) const { return qobject_cast<QAbs
 
 void CCalcDlg::OnCommand(Notification notification, ControlId id) {
   if (m_calculator.Dispatch(notification, id)) {
+    SpeakResult(notification);
     return;
   }
   // The close button has no entry: it ends the dialog and with it the program.
@@ -222,9 +236,17 @@ std::unique_ptr<KeptTape> CCalcDlg::TakeTape() { return m_ctlTape->Take(); }
 
 void CCalcDlg::GiveTape(std::unique_ptr<KeptTape> kept) { m_ctlTape->Give(std::move(kept)); }
 
-void CCalcDlg::OnUndo() { m_calculator.Undo(); }
+void CCalcDlg::OnUndo() {
+  if (m_calculator.Undo()) {
+    SpeakResult(BN_CLICKED);
+  }
+}
 
-void CCalcDlg::OnRedo() { m_calculator.Redo(); }
+void CCalcDlg::OnRedo() {
+  if (m_calculator.Redo()) {
+    SpeakResult(BN_CLICKED);
+  }
+}
 
 ListSurface& CCalcDlg::MemoryList() { return *m_ctlMemoryList; }
 

@@ -34,6 +34,7 @@ class HotSpot;
 class KeyboardState;
 class MemoryListView;
 class ShellServices;
+class SpeechAnnouncer;
 class TapeView;
 class WindowDrag;
 
@@ -104,6 +105,7 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   TapeView& Tape() const { return *m_ctlTape; }
   ClipboardActions& Clipboard() const { return *m_clipboard; }
   AmountReadings& Amounts() const { return *m_amounts; }
+  SpeechAnnouncer& Announcer() const { return *m_announcer; }
 
   // The keypad, memory-list and title buttons, by element (digit k at k,
   // then 00, point, + - * /, =, sign, CE, backspace, C, list add, delete,
@@ -124,6 +126,13 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   void InstallKeyboardHook();  // ccalc_dlg_keys.cpp
   // A shortcut typed at `target`; returns whether it took the key.
   bool OnShortcut(ShortcutAction action, QWidget* target);  // ccalc_dlg_keys.cpp
+  // The screen reader's side: the announcer, and the tape and the memory
+  // list describing what they hold as they take the focus; the focus ring.
+  void InstallSpeech();                             // ccalc_dlg_speech.cpp
+  // Speaks what the command just dispatched produced, if anything.
+  // `notification` tells the display taking the focus from the rest.
+  void SpeakResult(Notification notification);      // ccalc_dlg_speech.cpp
+  bool eventFilter(QObject* watched, QEvent* event) override;  // ccalc_dlg_speech.cpp
   // The window menu (minimise, close, copy and print the tape, About) at a
   // global position.
   void ShowWindowMenu(const QPoint& globalPos);  // ccalc_dlg_menu.cpp
@@ -157,6 +166,7 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   HotSpot* m_ctlHomepage = nullptr;
   ClipboardActions* m_clipboard = nullptr;
   AmountReadings* m_amounts = nullptr;
+  SpeechAnnouncer* m_announcer = nullptr;
   std::unique_ptr<WindowDrag> m_drag;
   // The skin at 1x and, loaded when first painted on a dense screen, at 2x.
   QPixmap m_skinBitmap;

@@ -10,7 +10,10 @@ namespace varuno {
 void CCalcDlg::InstallClipboard() {
   m_clipboard = new ClipboardActions(
       this, ClipboardControls{m_ctlDisplay, m_ctlTape, m_ctlMemoryList,
-                              [this](const std::vector<ControlId>& ids) { m_calculator.DispatchClicks(ids); }});
+                              [this](const std::vector<ControlId>& ids) {
+                                m_calculator.DispatchClicks(ids);
+                                SpeakResult(BN_CLICKED);
+                              }});
 }
 
 }  // namespace varuno

@@ -1,8 +1,9 @@
 // The main window's window menu. The window has no caption, so the window
 // system gives it no menu of its own; a right click on a bare point of the
-// face and Alt+Space open this one: the window commands the platform offers,
-// then, after a separator, undo and redo, after another, copying and printing
-// the tape, after another copying the amount in words, and last, after
+// face, Alt+Space, the Menu key and Shift+F10 open this one: the window
+// commands the platform offers, then, after a separator, undo and redo, after
+// another, copying and printing the tape, after another copying the amount in
+// words, and last, after
 // another separator, the About item.
 #include <QAction>
 #include <QKeySequence>

@@ -57,6 +57,14 @@ void MemoryListView::SelectRow(int row) {
   scrollToItem(item(row));
 }
 
+void MemoryListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  if (hasFocus()) {
+    QListWidget::currentChanged(current, previous);
+    return;
+  }
+  QAbstractItemView::currentChanged(current, previous);  // everything but the focus report
+}
+
 void MemoryListView::paintEvent(QPaintEvent* event) {
   QListWidget::paintEvent(event);
   if (count() > 0 || !hasFocus()) {

@@ -77,6 +77,9 @@ TEST(AboutBox, ALongHostIsElidedInsideTheBoxNotCutOff) {
   for (const QLabel* label : about.findChildren<QLabel*>()) {
     if (label->text() == texts[1]) {
       EXPECT_EQ(label->toolTip(), QStringLiteral("홈페이지: ") + host);
+      // A screen reader gets the whole line, by name and as the box's description.
+      EXPECT_EQ(label->accessibleName(), QStringLiteral("홈페이지: ") + host);
+      EXPECT_EQ(about.accessibleDescription(), QStringLiteral("홈페이지: ") + host);
       // It keeps the box's narrowest margin, the icon's, on the right.
       EXPECT_LE(label->geometry().right() + 1, about.width() - iconMargin);
       EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));

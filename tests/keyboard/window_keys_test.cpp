@@ -148,7 +148,19 @@ TEST_F(WindowKeysTest, EveryKeyClicksItsButtonOnceAndOtherKeysNothing) {
       {"Ctrl with Insert copies and clicks nothing", Qt::Key_Insert, Qt::ControlModifier, 0},
       {"Ctrl with Z undoes and clicks nothing", Qt::Key_Z, Qt::ControlModifier, 0},
       {"Ctrl and Shift with Z redo and click nothing", Qt::Key_Z, Qt::ControlModifier | kShift, 0},
-      {"F1", Qt::Key_F1, kNone, 0},
+      // The keys of the buttons the table leaves out: exactly Ctrl with
+      // their letter, or F1.
+      {"Ctrl with D", Qt::Key_D, Qt::ControlModifier, IDC_BTN_00},
+      {"Ctrl with E", Qt::Key_E, Qt::ControlModifier, IDC_BTN_CE},
+      {"Ctrl with M", Qt::Key_M, Qt::ControlModifier, IDC_BTN_MEM_ADD},
+      {"Ctrl with R", Qt::Key_R, Qt::ControlModifier, IDC_BTN_MEM_DEL},
+      {"Ctrl with L", Qt::Key_L, Qt::ControlModifier, IDC_BTN_MEM_CLEAR},
+      {"F1", Qt::Key_F1, kNone, IDC_BTN_ABOUT},
+      {"Ctrl with Shift and M", Qt::Key_M, Qt::ControlModifier | kShift, 0},
+      {"M alone", Qt::Key_M, kNone, 0},
+      {"Shift with F1", Qt::Key_F1, kShift, 0},
+      {"Ctrl with F1", Qt::Key_F1, Qt::ControlModifier, 0},
+      {"Alt with M belongs to the window system", Qt::Key_M, Qt::AltModifier, 0},
       {"keypad 7, NumLock off", Qt::Key_Home, kKeypad, 0},
       {"keypad 5, NumLock off", Qt::Key_Clear, kKeypad, 0},
       {"keypad 0, NumLock off", Qt::Key_Insert, kKeypad, 0},
@@ -163,6 +175,13 @@ TEST_F(WindowKeysTest, EveryKeyClicksItsButtonOnceAndOtherKeysNothing) {
   ExpectClicks(IDC_TAPE, deletes);
   ExpectClicks(IDC_DISPLAY, deletes);
   EXPECT_EQ(Display(), "0");
+  // Last, as they take the window away: minimise, then close.
+  ExpectClicks(IDC_TAPE, {{"Ctrl with H", Qt::Key_H, Qt::ControlModifier, IDC_BTN_MINIMIZE}});
+  m_window->showNormal();
+  QApplication::setActiveWindow(m_window.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+  ExpectClicks(IDC_DISPLAY, {{"Ctrl with Q", Qt::Key_Q, Qt::ControlModifier, IDCANCEL}});
+  EXPECT_FALSE(m_window->isVisible());
 }
 
 TEST_F(WindowKeysTest, KeysOutsideTheTableGetTheStandardHandling) {

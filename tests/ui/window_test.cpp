@@ -2,6 +2,7 @@
 // the display's focus behaviour, dragging, and the window commands.
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QListWidget>
@@ -13,11 +14,19 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdio>
 #include <functional>
+#include <utility>
 
 #include "layout/window_layout.h"
 #include "ui/art_resources.h"
+#include "ui/focus_ring.h"
+#include "layout/button_table.h"
+#include "ui/clipboard_actions.h"
+#include "ui/speech_announcer.h"
 #include "ui/tape_view.h"
 #include "ui/window_placement.h"
 #include "window_fixture.h"
@@ -137,19 +146,61 @@ TEST_F(WindowTest, PlacesTheLayoutControlsInTabOrderWithTheFocusInTheList) {
 // was, changing nothing outside those two controls; between the two
 // invisible hot spots nothing changes at all. Once with an empty memory
 // list and once with rows in it.
-TEST_F(WindowTest, ShowsTheFocusOfEachControlButNotOfTheHotSpots) {
+// WCAG's contrast ratio of two colours, 1 to 21.
+double ContrastRatio(QRgb a, QRgb b) {
+  const auto luminance = [](QRgb rgb) {
+    const auto channel = [](int value) {
+      const double c = value / 255.0;
+      return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+  };
+  const double la = luminance(a);
+  const double lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The lowest contrast between the focus ring around `control` and the
+// pixels beside it, outside the ring and in the gap between ring and control.
+double LowestRingContrast(const QImage& image, const QRect& control) {
+  const int margin = kFocusRingGap + kFocusRingWidth;
+  const QRect ring = control.adjusted(-margin, -margin, margin, margin);
+  double lowest = 21.0;
+  const auto compare = [&](QPoint on, QPoint beside) {
+    if (image.rect().contains(beside)) {
+      lowest = std::min(lowest, ContrastRatio(image.pixel(on), image.pixel(beside)));
+    }
+  };
+  for (int x = ring.left() + margin; x <= ring.right() - margin; ++x) {
+    compare({x, ring.top()}, {x, ring.top() - 1});
+    compare({x, ring.bottom()}, {x, ring.bottom() + 1});
+    compare({x, ring.top() + kFocusRingWidth - 1}, {x, ring.top() + kFocusRingWidth});
+    compare({x, ring.bottom() - kFocusRingWidth + 1}, {x, ring.bottom() - kFocusRingWidth});
+  }
+  for (int y = ring.top() + margin; y <= ring.bottom() - margin; ++y) {
+    compare({ring.left(), y}, {ring.left() - 1, y});
+    compare({ring.right(), y}, {ring.right() + 1, y});
+    compare({ring.left() + kFocusRingWidth - 1, y}, {ring.left() + kFocusRingWidth, y});
+    compare({ring.right() - kFocusRingWidth + 1, y}, {ring.right() - kFocusRingWidth, y});
+  }
+  return lowest;
+}
+
+// Each tab stop, the hot spots included, shows the focus ring while it has
+// the focus and only then, at 3:1 or more against what surrounds it; no
+// other pixel changes.
+TEST_F(WindowTest, ShowsTheFocusOfEachTabStopTheHotSpotsIncluded) {
   QStyleHints* hints = QGuiApplication::styleHints();
   const int flashTime = hints->cursorFlashTime();
   hints->setCursorFlashTime(0);  // a caret that does not blink, for comparable grabs
   struct Step {
     ControlId from, to;
-    bool shows;  // whether the Tab changes any pixel
   };
   const Step steps[] = {
-      {IDC_MEMORY_LIST, IDC_TAPE, true}, {IDC_TAPE, IDC_DISPLAY, true},
-      {IDC_DISPLAY, IDC_LOGO, true},     {IDC_LOGO, IDC_HOMEPAGE, false},
-      {IDC_HOMEPAGE, IDC_MEMORY_LIST, true},
+      {IDC_MEMORY_LIST, IDC_TAPE}, {IDC_TAPE, IDC_DISPLAY}, {IDC_DISPLAY, IDC_LOGO},
+      {IDC_LOGO, IDC_HOMEPAGE},    {IDC_HOMEPAGE, IDC_MEMORY_LIST},
   };
+  const int margin = kFocusRingGap + kFocusRingWidth;
   for (const char* keys : {"", "12+3=M"}) {
     Press(keys);
     // Into the list from the keyboard, as the cues show after keyboard use.
@@ -161,8 +212,9 @@ TEST_F(WindowTest, ShowsTheFocusOfEachControlButNotOfTheHotSpots) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       ASSERT_EQ(QApplication::focusWidget(), window->Control(step.to)) << keys;
       const QImage after = window->grab().toImage();
-      const QRegion allowed =
-          QRegion(window->Control(step.from)->geometry()) + window->Control(step.to)->geometry();
+      const QRect to = window->Control(step.to)->geometry();
+      const QRegion allowed = QRegion(window->Control(step.from)->geometry().adjusted(-margin, -margin, margin, margin)) +
+                              to.adjusted(-margin, -margin, margin, margin);
       bool changed = false;
       bool changedElsewhere = false;
       for (int y = 0; y < after.height(); ++y) {
@@ -173,11 +225,21 @@ TEST_F(WindowTest, ShowsTheFocusOfEachControlButNotOfTheHotSpots) {
           }
         }
       }
-      EXPECT_EQ(changed, step.shows) << "\"" << keys << "\" Tab from " << step.from << " to " << step.to;
+      EXPECT_TRUE(changed) << "\"" << keys << "\" Tab from " << step.from << " to " << step.to;
       EXPECT_FALSE(changedElsewhere) << "\"" << keys << "\" Tab from " << step.from << " to " << step.to;
+      const double contrast = LowestRingContrast(after, to);
+      EXPECT_GE(contrast, 3.0) << "control " << step.to;
+      std::printf("focus ring of %d: lowest contrast %.2f:1\n", step.to, contrast);
       before = after;
     }
   }
+  // A hot spot without the focus is invisible again: the face is as it was
+  // with the focus on no tab stop at all.
+  window->Button(IDC_BTN_5)->setFocus(Qt::MouseFocusReason);
+  const QImage unfocused = window->grab().toImage();
+  window->Control(IDC_LOGO)->setFocus(Qt::TabFocusReason);
+  window->Button(IDC_BTN_5)->setFocus(Qt::MouseFocusReason);
+  EXPECT_EQ(window->grab().toImage(), unfocused);
   hints->setCursorFlashTime(flashTime);
 }
 
@@ -425,11 +487,85 @@ TEST_F(WindowTest, OpensTheWindowMenuFromTheBareFaceAndAltSpaceOnly) {
   // The offscreen platform does not give the activation back when a popup closes.
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  EXPECT_EQ(WindowMenusOpenedBy([handle] { QTest::keyClick(handle, Qt::Key_Space, Qt::AltModifier); }), 1);
+  // Alt+Space as a title bar has it, the Menu key and Shift+F10, from any control.
+  const std::pair<Qt::Key, Qt::KeyboardModifiers> menuKeys[] = {
+      {Qt::Key_Space, Qt::AltModifier}, {Qt::Key_Menu, Qt::NoModifier}, {Qt::Key_F10, Qt::ShiftModifier}};
+  for (const ControlId focus : {IDC_MEMORY_LIST, IDC_TAPE, IDC_DISPLAY}) {
+    for (const auto& [key, modifiers] : menuKeys) {
+      window->activateWindow();
+      ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+      window->Control(focus)->setFocus(Qt::TabFocusReason);
+      EXPECT_EQ(WindowMenusOpenedBy([handle, key = key, modifiers = modifiers] {
+                  QTest::keyClick(handle, key, modifiers);
+                }),
+                1)
+          << "control " << focus << " key " << key;
+    }
+  }
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   // The tape, the display and a hot spot are not bare face.
   for (const QPoint control : {QPoint(60, 200), QPoint(300, 150), QPoint(200, 40)}) {
     EXPECT_EQ(WindowMenusOpenedBy([handle, control] { QTest::mouseClick(handle, Qt::RightButton, {}, control); }), 0)
         << control.x() << "," << control.y();
+  }
+}
+
+// What the announcer speaks after each action, and that it speaks nothing
+// for typed digits (their button's name is heard as it takes the focus).
+TEST_F(WindowTest, AnnouncesResultsPastesAndTheDisplaysValueButNotDigits) {
+  SpeechAnnouncer& announcer = window->Announcer();
+  const struct {
+    const char* keys;
+    const char* spoken;  // the last text announced after the keys
+  } cases[] = {
+      {"1234+", "1,234"}, {"5", "1,234"}, {"=", "1,239"}, {"5/0=", "0으로 나눌 수 없습니다"}, {"C5M", "합계 5"},
+  };
+  for (const auto& c : cases) {
+    Press(c.keys);
+    EXPECT_EQ(announcer.Text().toStdString(), c.spoken) << c.keys;
+  }
+  // A paste is several clicks; the number is announced once, after them.
+  QGuiApplication::clipboard()->setText(QStringLiteral("12,345"));
+  ASSERT_TRUE(window->Clipboard().OnShortcut(ShortcutAction::Paste, window->Control(IDC_TAPE)));
+  EXPECT_TRUE(QTest::qWaitFor([&announcer] { return announcer.Text() != QStringLiteral("합계 5"); }, 1000));
+  EXPECT_EQ(announcer.Text().toStdString(), "12,345, 1만 2,345");
+  // An undo or redo speaks what came back: the display's value, or the
+  // list's total when only the list changed.
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* spoken;
+  } undos[] = {
+      {Qt::Key_Z, Qt::ControlModifier, "5"},
+      {Qt::Key_Z, Qt::ControlModifier, "합계 0"},
+      {Qt::Key_Y, Qt::ControlModifier, "합계 5"},
+      {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "12,345, 1만 2,345"},
+  };
+  for (const auto& u : undos) {
+    QTest::keyClick(window->Control(IDC_TAPE), u.key, u.modifiers);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(announcer.Text().toStdString(), u.spoken) << u.spoken;
+  }
+  // The display names itself, after the focus event, with its value as it
+  // was shown before the focus took the group commas.
+  window->Control(IDC_DISPLAY)->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(announcer.Text().toStdString(), "표시창 12,345, 1만 2,345");
+}
+
+// A bitmap button's tooltip is not its accessible description: a screen
+// reader would read the name twice ("1", then "1 (1)").
+TEST_F(WindowTest, ButtonsGiveAScreenReaderTheirNameButNotTheirTooltip) {
+  for (const ButtonRow& row : ButtonTable()) {
+    QAbstractButton* button = window->Button(row.controlId);
+    ASSERT_FALSE(button->toolTip().isEmpty());
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+    ASSERT_NE(accessible, nullptr) << row.objectName;
+    EXPECT_EQ(accessible->role(), QAccessible::Button) << row.objectName;
+    EXPECT_EQ(accessible->text(QAccessible::Name), button->accessibleName()) << row.objectName;
+    EXPECT_TRUE(accessible->text(QAccessible::Description).isEmpty()) << row.objectName;
   }
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "ui/keyboard/button_click.h"
+#include "dispatch/button_keys.h"
 #include "dispatch/key_table.h"
 #include "ui/keyboard/key_translation.h"
 #include "ui/keyboard/num_lock.h"
@@ -86,6 +87,12 @@ bool KeyClickFilter::OnKeyDown(QWidget* target, const QKeyEvent& key, int virtua
     const bool ctrl = held.testFlag(Qt::ControlModifier);
     const bool shift = held.testFlag(Qt::ShiftModifier);
     const bool others = (held & ~(Qt::ControlModifier | Qt::ShiftModifier)) != Qt::NoModifier;
+    if (const std::optional<ControlId> id = FindButtonKey(virtualKey, ctrl, shift, others)) {
+      if (QAbstractButton* button = m_buttons(*id)) {
+        QueueButtonClick(button);
+        return true;
+      }
+    }
     const std::optional<ShortcutAction> action =
         others ? std::nullopt : FindShortcut(virtualKey, ctrl, shift);
     return action && m_shortcuts && m_shortcuts(*action, target);

@@ -1,8 +1,9 @@
 // Looks at every key bound for one window or any of its controls before the
 // control gets it, and turns the keys of the key table into queued clicks on
-// the window's buttons. Of the keys outside the table, the clipboard and
-// print shortcuts go to the window's shortcut handler; the rest go on to the
-// control and the dialog's own handling. Enter and Esc never reach the
+// the window's buttons. Of the keys outside the table, the keys of the
+// buttons the table leaves out (button_keys.h) click those buttons, the
+// clipboard and print shortcuts go to the window's shortcut handler; the
+// rest go on to the control and the dialog's own handling. Enter and Esc never reach the
 // dialog's handling (which would close it).
 #pragma once
 

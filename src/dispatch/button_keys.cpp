@@ -1,0 +1,76 @@
+#include "dispatch/button_keys.h"
+
+#include "dispatch/key_table.h"
+
+namespace varuno {
+
+namespace {
+
+constexpr VirtualKey Letter(char letter) { return static_cast<VirtualKey>(VK_A + (letter - 'A')); }
+
+constexpr std::array<ButtonKey, 8> kTable = {{
+    {Letter('D'), ButtonKeyModifier::Ctrl, IDC_BTN_00, "Ctrl+D"},  // double zero
+    {Letter('E'), ButtonKeyModifier::Ctrl, IDC_BTN_CE, "Ctrl+E"},  // clear entry
+    {Letter('M'), ButtonKeyModifier::Ctrl, IDC_BTN_MEM_ADD, "Ctrl+M"},  // into memory
+    {Letter('R'), ButtonKeyModifier::Ctrl, IDC_BTN_MEM_DEL, "Ctrl+R"},  // remove the row
+    {Letter('L'), ButtonKeyModifier::Ctrl, IDC_BTN_MEM_CLEAR, "Ctrl+L"},  // clear the list
+    {VK_F1, ButtonKeyModifier::None, IDC_BTN_ABOUT, "F1"},
+    {Letter('H'), ButtonKeyModifier::Ctrl, IDC_BTN_MINIMIZE, "Ctrl+H"},  // hide
+    {Letter('Q'), ButtonKeyModifier::Ctrl, IDCANCEL, "Ctrl+Q"},  // quit
+}};
+
+constexpr bool NoneInKeyTable() {
+  for (const ButtonKey& row : kTable) {
+    for (const KeyBinding& binding : kKeyTable) {
+      if (row.key == binding.key) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+static_assert(NoneInKeyTable(), "the key table would take the key first (it ignores modifiers)");
+
+constexpr bool OneKeyPerButtonAndButtonPerKey() {
+  for (std::size_t i = 0; i < kTable.size(); ++i) {
+    if (!IsMainWindowControl(kTable[i].button)) {
+      return false;
+    }
+    for (std::size_t j = i + 1; j < kTable.size(); ++j) {
+      if (kTable[i].button == kTable[j].button ||
+          (kTable[i].key == kTable[j].key && kTable[i].modifier == kTable[j].modifier)) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+static_assert(OneKeyPerButtonAndButtonPerKey(), "a button or a key is listed twice");
+
+}  // namespace
+
+const std::array<ButtonKey, 8>& ButtonKeyTable() { return kTable; }
+
+std::optional<ControlId> FindButtonKey(int virtualKey, bool ctrl, bool shift, bool others) {
+  if (shift || others) {
+    return std::nullopt;
+  }
+  const ButtonKeyModifier held = ctrl ? ButtonKeyModifier::Ctrl : ButtonKeyModifier::None;
+  for (const ButtonKey& row : kTable) {
+    if (row.key == virtualKey && row.modifier == held) {
+      return row.button;
+    }
+  }
+  return std::nullopt;
+}
+
+const ButtonKey* ButtonKeyFor(ControlId button) {
+  for (const ButtonKey& row : kTable) {
+    if (row.button == button) {
+      return &row;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace varuno
