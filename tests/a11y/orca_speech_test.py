@@ -20,7 +20,9 @@ DISPLAY = os.environ.get("VARUNO_TEST_X11_DISPLAY", "")
 # Each scenario: a name and its steps, a step being the keys it taps.
 SUM = [("1 2 3 4", ["1", "2", "3", "4"]), ("+", ["equal"]), ("5", ["5"]), ("Enter", ["Return"])]
 TAB_ROUND = [("Tab %d" % n, ["Tab"]) for n in range(1, 6)]
-MEMORY_ADD = [("5 0 0", ["5", "0", "0"]), ("Ctrl+M", ["Control_L+m"]), ("Tab", ["Tab"])]
+MEMORY_ADD = [("5 0 0", ["5", "0", "0"]), ("Ctrl+M", ["Control_L+m"]), ("Tab", ["Tab"]),
+              ("Ctrl+Z", ["Control_L+z"])]
+LARGE_NUMBER = [("1 2 3 4 5", ["1", "2", "3", "4", "5"]), ("+", ["equal"])] + TAB_ROUND[:3]
 KEYPAD_SUM = [("KP 1 2 3 4", ["KP_1", "KP_2", "KP_3", "KP_4"]), ("KP +", ["KP_Add"]),
               ("KP 5", ["KP_5"]), ("KP Enter", ["KP_Enter"])]
 
@@ -63,6 +65,8 @@ class ResultsSpoken(unittest.TestCase):
         # Into the list, its selected row (the total) is read.
         self.assertIn("메모리 목록", spoken(heard, "Tab"))
         self.assertIn("합계 500", spoken(heard, "Tab"))
+        # Undone, the total that came back is heard.
+        self.assertIn("합계 0", spoken(heard, "Ctrl+Z"))
 
     def test_the_keypad_reaches_the_calculator_under_the_laptop_layout(self):
         heard = run(KEYPAD_SUM, laptop_layout=True)
@@ -81,11 +85,18 @@ class ControlsSpeakWhatTheyHold(unittest.TestCase):
         self.assertIn("로고", spoken(heard, "Tab 4"))
         self.assertIn("홈페이지", spoken(heard, "Tab 5"))
 
+    def test_the_display_reads_a_large_number_by_man_groups_once(self):
+        heard = run(LARGE_NUMBER)
+        said = spoken(heard, "Tab 3")
+        self.assertIn("표시창 12,345", said)
+        self.assertEqual(said.count("1만 2,345"), 1, said)
+
 
 def transcript():
     for title, steps, laptop in (("1 2 3 4 + 5 Enter", SUM, False),
                                  ("Tab round after the sum", SUM + TAB_ROUND, False),
-                                 ("memory add by its key", MEMORY_ADD, False),
+                                 ("memory add by its key, then undone", MEMORY_ADD, False),
+                                 ("a large number, Tab to the display", LARGE_NUMBER, False),
                                  ("keypad sum, desktop layout", KEYPAD_SUM, False),
                                  ("keypad sum, laptop layout", KEYPAD_SUM, True)):
         print("##", title)
