@@ -6,17 +6,15 @@ namespace varuno {
 
 namespace {
 
-constexpr VirtualKey Letter(char letter) { return static_cast<VirtualKey>(VK_A + (letter - 'A')); }
-
 constexpr std::array<ButtonKey, 8> kTable = {{
-    {Letter('D'), ButtonKeyModifier::Ctrl, IDC_BTN_00, "Ctrl+D"},  // double zero
-    {Letter('E'), ButtonKeyModifier::Ctrl, IDC_BTN_CE, "Ctrl+E"},  // clear entry
-    {Letter('M'), ButtonKeyModifier::Ctrl, IDC_BTN_MEM_ADD, "Ctrl+M"},  // into memory
-    {Letter('R'), ButtonKeyModifier::Ctrl, IDC_BTN_MEM_DEL, "Ctrl+R"},  // remove the row
-    {Letter('L'), ButtonKeyModifier::Ctrl, IDC_BTN_MEM_CLEAR, "Ctrl+L"},  // clear the list
+    {LetterKey('D'), ButtonKeyModifier::Ctrl, IDC_BTN_00, "Ctrl+D"},  // double zero
+    {LetterKey('E'), ButtonKeyModifier::Ctrl, IDC_BTN_CE, "Ctrl+E"},  // clear entry
+    {LetterKey('M'), ButtonKeyModifier::Ctrl, IDC_BTN_MEM_ADD, "Ctrl+M"},  // into memory
+    {LetterKey('R'), ButtonKeyModifier::Ctrl, IDC_BTN_MEM_DEL, "Ctrl+R"},  // remove the row
+    {LetterKey('L'), ButtonKeyModifier::Ctrl, IDC_BTN_MEM_CLEAR, "Ctrl+L"},  // clear the list
     {VK_F1, ButtonKeyModifier::None, IDC_BTN_ABOUT, "F1"},
-    {Letter('H'), ButtonKeyModifier::Ctrl, IDC_BTN_MINIMIZE, "Ctrl+H"},  // hide
-    {Letter('Q'), ButtonKeyModifier::Ctrl, IDCANCEL, "Ctrl+Q"},  // quit
+    {LetterKey('H'), ButtonKeyModifier::Ctrl, IDC_BTN_MINIMIZE, "Ctrl+H"},  // hide
+    {LetterKey('Q'), ButtonKeyModifier::Ctrl, IDCANCEL, "Ctrl+Q"},  // quit
 }};
 
 constexpr bool NoneInKeyTable() {

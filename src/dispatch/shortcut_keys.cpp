@@ -4,17 +4,15 @@ namespace varuno {
 
 namespace {
 
-constexpr VirtualKey Letter(char letter) { return static_cast<VirtualKey>(VK_A + (letter - 'A')); }
-
 constexpr std::array<ShortcutKey, 8> kTable = {{
-    {Letter('C'), ShortcutModifier::Ctrl, ShortcutAction::Copy},
+    {LetterKey('C'), ShortcutModifier::Ctrl, ShortcutAction::Copy},
     {VK_INSERT, ShortcutModifier::Ctrl, ShortcutAction::Copy},
-    {Letter('V'), ShortcutModifier::Ctrl, ShortcutAction::Paste},
+    {LetterKey('V'), ShortcutModifier::Ctrl, ShortcutAction::Paste},
     {VK_INSERT, ShortcutModifier::Shift, ShortcutAction::Paste},
-    {Letter('P'), ShortcutModifier::Ctrl, ShortcutAction::Print},
-    {Letter('Z'), ShortcutModifier::Ctrl, ShortcutAction::Undo},
-    {Letter('Z'), ShortcutModifier::CtrlShift, ShortcutAction::Redo},
-    {Letter('Y'), ShortcutModifier::Ctrl, ShortcutAction::Redo},
+    {LetterKey('P'), ShortcutModifier::Ctrl, ShortcutAction::Print},
+    {LetterKey('Z'), ShortcutModifier::Ctrl, ShortcutAction::Undo},
+    {LetterKey('Z'), ShortcutModifier::CtrlShift, ShortcutAction::Redo},
+    {LetterKey('Y'), ShortcutModifier::Ctrl, ShortcutAction::Redo},
 }};
 
 }  // namespace

@@ -26,6 +26,8 @@ inline constexpr VirtualKey VK_INSERT = 0x2D;
 inline constexpr VirtualKey VK_DELETE = 0x2E;
 inline constexpr VirtualKey VK_0 = 0x30;  // '0'..'9' are 0x30..0x39, 'A'..'Z' 0x41..0x5A
 inline constexpr VirtualKey VK_A = 0x41;
+// The key of a capital letter, 'A'..'Z'.
+constexpr VirtualKey LetterKey(char letter) { return static_cast<VirtualKey>(VK_A + (letter - 'A')); }
 inline constexpr VirtualKey VK_NUMPAD0 = 0x60;  // ..VK_NUMPAD9 = 0x69
 inline constexpr VirtualKey VK_MULTIPLY = 0x6A;
 inline constexpr VirtualKey VK_ADD = 0x6B;
