@@ -37,16 +37,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(StateJsonTest, ShowsAllThreeSurfacesAndTheSelection) {
   TextView view;
-  EXPECT_EQ(StateJson(view), R"({"display": "0", "tape": "", "memory": [], "selected": -1})");
+  EXPECT_EQ(StateJson(view), R"({"display": "0", "tape": "", "memory": [], "selected": -1, "spoken": ""})");
 
   view.SetDisplayText("-8");
   view.UpdateTape(TapeUpdate{"  1\r\n", 0, "  \"2\"\r\n"});
   view.List().AppendRow("  +5");
   view.List().AppendRow("합계\t5");
   view.List().SelectRow(1);
-  EXPECT_EQ(StateJson(view),
+  EXPECT_EQ(StateJson(view, "합계 5"),
             R"({"display": "-8", "tape": "  1\r\n  \"2\"\r\n", "memory": ["  +5", "합계\t5"], )"
-            R"("selected": 1})");
+            R"("selected": 1, "spoken": "합계 5"})");
 }
 
 }  // namespace

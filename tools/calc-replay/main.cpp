@@ -1,8 +1,8 @@
 // calc-replay: reads control clicks, memory-list selections and display
 // focus changes from standard input, one per line, runs each through the
 // command table exactly as the main window does, and after each prints the
-// display, the tape view, the memory list and its selection as a line of
-// JSON. Lines it cannot read are reported on standard error and skipped;
+// display, the tape view, the memory list and its selection, and what a
+// screen reader hears, as a line of JSON. Lines it cannot read are reported on standard error and skipped;
 // the exit code is 1 if there was any. If the output cannot be written the
 // tool stops at once with exit code 1; if reading the input fails it stops
 // after answering the lines read so far, with exit code 2.
@@ -64,7 +64,7 @@ int main() {
       continue;
     }
     session.Run(command);
-    std::cout << StateJson(session.View()) << '\n';
+    std::cout << StateJson(session.View(), session.Spoken()) << '\n';
     if (!FlushOutput()) {
       return 1;
     }

@@ -2,6 +2,8 @@
 // in-memory view surfaces.
 #pragma once
 
+#include <string>
+
 #include "dispatch/calculator.h"
 #include "engine/text_view.h"
 #include "replay_command.h"
@@ -19,12 +21,16 @@ class ReplaySession {
   void Run(const ReplayCommand& command);
 
   const TextView& View() const { return m_view; }
+  // What a screen reader hears after the last command run; empty when it
+  // produced nothing to hear or did nothing.
+  const std::string& Spoken() const { return m_spoken; }
 
  private:
   TextView m_view;
   // Minimising, the homepage and the About box belong to the window; here
   // they leave every surface as it is.
   Calculator m_calculator{m_view};
+  std::string m_spoken;
 };
 
 }  // namespace varuno::replay

@@ -82,7 +82,7 @@ std::string JsonEscape(std::string_view text) {
   return out;
 }
 
-std::string StateJson(const TextView& view) {
+std::string StateJson(const TextView& view, std::string_view spoken) {
   std::string json = "{\"display\": \"";
   json += JsonEscape(view.DisplayText());
   json += "\", \"tape\": \"";
@@ -99,7 +99,9 @@ std::string StateJson(const TextView& view) {
   }
   json += "], \"selected\": ";
   json += std::to_string(view.List().SelectedRow());
-  json += '}';
+  json += ", \"spoken\": \"";
+  json += JsonEscape(spoken);
+  json += "\"}";
   return json;
 }
 

@@ -14,8 +14,9 @@ namespace varuno::replay {
 // valid JSON in valid UTF-8.
 std::string JsonEscape(std::string_view text);
 
-// {"display": "...", "tape": "...", "memory": ["...", ...], "selected": N}
-// without a line break.
-std::string StateJson(const TextView& view);
+// {"display": "...", "tape": "...", "memory": ["...", ...], "selected": N,
+//  "spoken": "..."} without a line break; `spoken` is what a screen reader
+// hears after the line's command (empty when nothing).
+std::string StateJson(const TextView& view, std::string_view spoken = {});
 
 }  // namespace varuno::replay
