@@ -82,12 +82,11 @@ void AmountReadings::CopyAmountOf(const std::optional<std::string>& number, Amou
     // A tooltip goes as soon as a window is activated or a control takes
     // the focus, which is what happens when the menu that asked closes: say
     // why a moment later.
-    DisplayView* display = m_controls.display;
-    QTimer::singleShot(kRefusalTipDelayMs, display, [display] {
-      QToolTip::showText(display->mapToGlobal(QPoint(0, display->height())),
-                         QString::fromUtf8(kAmountWordsRefusal.data(),
-                                           static_cast<qsizetype>(kAmountWordsRefusal.size())),
-                         display);
+    QTimer::singleShot(kRefusalTipDelayMs, m_controls.display, [this, display = m_controls.display] {
+      const QString reason =
+          QString::fromUtf8(kAmountWordsRefusal.data(), static_cast<qsizetype>(kAmountWordsRefusal.size()));
+      QToolTip::showText(display->mapToGlobal(QPoint(0, display->height())), reason, display);
+      Q_EMIT refusalShown(reason);
     });
     Q_EMIT refused();
     return;

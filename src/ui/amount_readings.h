@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include <optional>
 #include <string>
@@ -49,6 +50,8 @@ class AmountReadings final : public QObject {
  Q_SIGNALS:
   // An amount could not be written in words; nothing was copied.
   void refused();
+  // Why, once the menu that asked has closed and the reason is shown.
+  void refusalShown(const QString& reason);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

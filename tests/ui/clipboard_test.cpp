@@ -25,6 +25,7 @@
 #include "ui/amount_readings.h"
 #include "ui/clipboard_actions.h"
 #include "ui/memory_list_view.h"
+#include "ui/speech_announcer.h"
 #include "stalled_clipboard_owner.h"
 #include "ui/tape_view.h"
 #include "window_fixture.h"
@@ -298,7 +299,8 @@ TEST_F(ClipboardTest, AmountsCopyInWordsAndAnAmountThatCannotBeNothing) {
   EXPECT_EQ(refusals->count(), 0);
 
   // Zero, a negative amount, a fraction of a won, the rule row: nothing is
-  // copied, the window beeps and says why at the display.
+  // copied, the window beeps and says why at the display, and to a screen
+  // reader.
   QSignalSpy amountRefusals(&window->Amounts(), &AmountReadings::refused);
   display->setFocus();
   const char* refused[] = {"C", "C5S", "C0.5"};
@@ -313,6 +315,7 @@ TEST_F(ClipboardTest, AmountsCopyInWordsAndAnAmountThatCannotBeNothing) {
     }
     EXPECT_EQ(QToolTip::text(), QString::fromUtf8(kAmountWordsRefusal.data(),
                                                   static_cast<qsizetype>(kAmountWordsRefusal.size())));
+    EXPECT_EQ(window->Announcer().Text(), QToolTip::text()) << keys;
   }
   SetClipboard(kUntouched);
   const QRect rule = List().visualItemRect(List().item(2));
