@@ -10,6 +10,7 @@
 #include "ui/clipboard_actions.h"
 #include "ui/keyboard/input_method_guard.h"
 #include "ui/keyboard/key_click_filter.h"
+#include "ui/keyboard/keypad_pass_through.h"
 #include "ui/platform/key_layout_factory.h"
 
 namespace varuno {
@@ -21,6 +22,7 @@ void CCalcDlg::InstallKeyboardHook() {
       MakeKeyLayout(),
       [this](ShortcutAction action, QWidget* target) { return OnShortcut(action, target); });
   new InputMethodGuard(this);
+  new KeypadPassThrough(this);
 }
 
 bool CCalcDlg::OnShortcut(ShortcutAction action, QWidget* target) {

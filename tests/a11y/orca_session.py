@@ -171,7 +171,7 @@ class OrcaSession:
             raise ValueError("no key for keysym " + name)
         return code
 
-    def tap(self, name, modifiers=()):
+    def tap(self, name, modifiers=(), pause=0.3):
         """One real press and release, by keycode (so keypad keys keep Num Lock)."""
         held = [self._keycode(m) for m in modifiers]
         for code in held:
@@ -182,13 +182,13 @@ class OrcaSession:
         for code in reversed(held):
             xtest.fake_input(self._x, X.KeyRelease, code)
         self._x.sync()
-        time.sleep(0.3)
+        time.sleep(pause)
 
-    def keys(self, *names):
+    def keys(self, *names, pause=0.3):
         """Taps each key; a name like "Control_L+m" holds the modifiers first."""
         for name in names:
             *mods, key = name.split("+")
-            self.tap(key, mods)
+            self.tap(key, mods, pause)
 
     # -- what was said ---------------------------------------------------------
     def all_said(self):
