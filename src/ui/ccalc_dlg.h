@@ -136,7 +136,8 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   // A bitmap button's click: its command, then its name spoken when the
   // click moved no focus and the command spoke nothing (a repeated digit).
   void OnButtonClicked(ControlId id, QAbstractButton* button);  // ccalc_dlg_speech.cpp
-  // The window menu (minimise, close, copy and print the tape, About) at a
+  // The window menu (minimise, close, undo, redo, copy and print the tape,
+  // copy the amount in words, About), each item with its key, at a
   // global position.
   void ShowWindowMenu(const QPoint& globalPos);  // ccalc_dlg_menu.cpp
 
