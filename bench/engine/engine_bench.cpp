@@ -1,10 +1,13 @@
 // The cost of one key on tapes of different lengths, through the in-memory
 // view that applies the engine's tape updates as the window's tape does.
-// A key should cost about the same on a long tape as on a short one.
+// A key should cost about the same on a long tape as on a short one; so
+// should finding the tape's last result, which a screen reader hears each
+// time the tape takes the focus.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 
+#include "dispatch/spoken_result.h"
 #include "engine/calc_engine.h"
 #include "engine/text_view.h"
 
@@ -85,8 +88,21 @@ void BM_DigitThenOperator(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * 2);
 }
 
+// The tape's last result, read from the committed tape.
+void BM_TapeLastResult(benchmark::State& state) {
+  TextView view;
+  CalcEngine engine(view);
+  BuildTape(engine, state.range(0));
+  state.counters["tape_lines"] = static_cast<double>(LineCount(engine));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(TapeLastResult(engine.State().m_strTape));
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+
 BENCHMARK(BM_DigitKey)->Arg(10)->Arg(10'000)->Arg(1'000'000);
 BENCHMARK(BM_DigitThenOperator)->Arg(10)->Arg(10'000)->Arg(1'000'000);
+BENCHMARK(BM_TapeLastResult)->Arg(10)->Arg(1'000'000);
 
 }  // namespace
 }  // namespace varuno

@@ -89,21 +89,27 @@ std::string SpokenResult(CommandKind kind, const SpeechBefore& before, CalcView&
 }
 
 std::string TapeLastResult(std::string_view tape) {
-  std::string_view result;
-  bool underRule = false;
+  // From the end, as a long tape is read each time it takes the focus: the
+  // first line that is the division message or has a rule above it (blank
+  // lines between them do not count).
+  const std::string_view rule = Trim(kRuleText);
+  std::string_view below;  // the nearest line after the one looked at
   while (!tape.empty()) {
-    const std::size_t lineFeed = tape.find('\n');
-    const std::string_view line = Trim(tape.substr(0, lineFeed));
-    tape = lineFeed == std::string_view::npos ? std::string_view{} : tape.substr(lineFeed + 1);
+    const std::size_t lineFeed = tape.rfind('\n');
+    const std::string_view line = Trim(lineFeed == std::string_view::npos ? tape : tape.substr(lineFeed + 1));
+    tape = tape.substr(0, lineFeed == std::string_view::npos ? 0 : lineFeed);
     if (line.empty()) {
       continue;
     }
-    if (underRule || line == kDivideByZeroText) {
-      result = line;
+    if (line == rule && !below.empty()) {
+      return std::string(below);
     }
-    underRule = line == Trim(kRuleText);
+    if (line == kDivideByZeroText) {
+      return std::string(line);
+    }
+    below = line;
   }
-  return std::string(result);
+  return {};
 }
 
 std::string SpokenMemoryRow(std::string_view row) {

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QMenu>
+#include <QPointer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTimer>
@@ -82,7 +83,10 @@ void AmountReadings::CopyAmountOf(const std::optional<std::string>& number, Amou
     // A tooltip goes as soon as a window is activated or a control takes
     // the focus, which is what happens when the menu that asked closes: say
     // why a moment later.
-    QTimer::singleShot(kRefusalTipDelayMs, m_controls.display, [this, display = m_controls.display] {
+    QTimer::singleShot(kRefusalTipDelayMs, this, [this, display = QPointer<DisplayView>(m_controls.display)] {
+      if (display.isNull()) {
+        return;
+      }
       const QString reason =
           QString::fromUtf8(kAmountWordsRefusal.data(), static_cast<qsizetype>(kAmountWordsRefusal.size()));
       QToolTip::showText(display->mapToGlobal(QPoint(0, display->height())), reason, display);

@@ -111,7 +111,7 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   // then 00, point, + - * /, =, sign, CE, backspace, C, list add, delete,
   // clear, close, About, minimise). Filled by CreateTitleButtons and
   // CreateKeypadButtons; each button connects its clicked signal to
-  // OnCommand(BN_CLICKED, id).
+  // OnButtonClicked, which runs OnCommand(BN_CLICKED, id).
   std::array<BitmapButton*, 27> m_btnKeys{};
 
  protected:
@@ -133,7 +133,11 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   // `notification` tells the display taking the focus from the rest.
   void SpeakResult(Notification notification);      // ccalc_dlg_speech.cpp
   bool eventFilter(QObject* watched, QEvent* event) override;  // ccalc_dlg_speech.cpp
-  // The window menu (minimise, close, copy and print the tape, About) at a
+  // A bitmap button's click: its command, then its name spoken when the
+  // click moved no focus and the command spoke nothing (a repeated digit).
+  void OnButtonClicked(ControlId id, QAbstractButton* button);  // ccalc_dlg_speech.cpp
+  // The window menu (minimise, close, undo, redo, copy and print the tape,
+  // copy the amount in words, About), each item with its key, at a
   // global position.
   void ShowWindowMenu(const QPoint& globalPos);  // ccalc_dlg_menu.cpp
 
@@ -167,6 +171,9 @@ class CCalcDlg : public QDialog, public CalcView, public WindowCommands {
   ClipboardActions* m_clipboard = nullptr;
   AmountReadings* m_amounts = nullptr;
   SpeechAnnouncer* m_announcer = nullptr;
+  // Whether the focus has moved since the last bitmap button's click: a
+  // screen reader speaks a focus change, so such a click was heard.
+  bool m_focusMoved = true;
   std::unique_ptr<WindowDrag> m_drag;
   // The skin at 1x and, loaded when first painted on a dense screen, at 2x.
   QPixmap m_skinBitmap;

@@ -24,7 +24,7 @@ void CCalcDlg::CreateButtons(std::size_t first, std::size_t end) {
     button->LoadBitmaps(row.upPicture, row.downPicture);
     button->SizeToContent();
     const ControlId id = row.controlId;
-    connect(button, &QAbstractButton::clicked, this, [this, id] { OnCommand(BN_CLICKED, id); });
+    connect(button, &QAbstractButton::clicked, this, [this, id, button] { OnButtonClicked(id, button); });
     button->show();
     AddControl(id, button);
     m_btnKeys[static_cast<std::size_t>(row.element)] = button;

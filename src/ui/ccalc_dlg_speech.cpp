@@ -2,8 +2,11 @@
 // what it produced (Calculator::Spoken) and the announcer speaks it without
 // moving the focus; the display names itself before its value. The tape and
 // the memory list describe what they hold (the last result, the selected
-// row) each time they take the focus. A ring shows which of the tab stops
-// has the focus.
+// row) each time they take the focus. A button clicked again while it holds
+// the focus says its name once more. A ring shows which of the tab stops has
+// the focus.
+#include <QAbstractButton>
+#include <QApplication>
 #include <QEvent>
 #include <QMetaObject>
 
@@ -23,6 +26,20 @@ void CCalcDlg::InstallSpeech() {
   new FocusRing(this, QList<QWidget*>{m_ctlMemoryList, m_ctlTape, m_ctlDisplay, m_ctlLogo, m_ctlHomepage});
   m_ctlTape->installEventFilter(this);
   m_ctlMemoryList->installEventFilter(this);
+  connect(qApp, &QApplication::focusChanged, this, [this] { m_focusMoved = true; });
+}
+
+void CCalcDlg::OnButtonClicked(ControlId id, QAbstractButton* button) {
+  // A screen reader hears a button by the focus moving to it; a click on the
+  // button that already held the focus (the second 0 of 100) moves nothing.
+  const bool unheard = !m_focusMoved && button->hasFocus();
+  m_focusMoved = false;
+  OnCommand(BN_CLICKED, id);
+  // An operator speaks its result instead; a command that moved the focus
+  // (the About box, the window closing) was heard by that.
+  if (unheard && !m_focusMoved && m_calculator.Spoken().empty() && m_announcer != nullptr) {
+    m_announcer->Announce(button->accessibleName());
+  }
 }
 
 void CCalcDlg::SpeakResult(Notification notification) {

@@ -102,9 +102,11 @@ void InstallAccessibleFactory() {
   QAccessible::installFactory(CreateAccessible);
 }
 
-SpeechAnnouncer::SpeechAnnouncer(QWidget* window)
-    : QObject(window), m_window(window), m_notification(new SpeechNotification(this)) {
+SpeechAnnouncer::SpeechAnnouncer(QWidget* window) : QObject(window), m_window(window) {
   setObjectName(QStringLiteral("speechAnnouncer"));
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+  m_notification = new SpeechNotification(this);
+#endif
   InstallAccessibleFactory();
 }
 

@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QtGlobal>
 
 class QWidget;
 
@@ -42,7 +43,10 @@ class SpeechAnnouncer final : public QObject {
 
  private:
   QWidget* m_window;
-  SpeechNotification* m_notification;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+  // Older Qt only: 6.8 and later announce with an event.
+  SpeechNotification* m_notification = nullptr;
+#endif
   QString m_text;
   bool m_shown = false;
 };

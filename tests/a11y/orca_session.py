@@ -49,6 +49,7 @@ class OrcaSession:
         self.layout = 2 if laptop_layout else 1
         self.extra_env = extra_env or {}
         self._procs = []
+        self._logs = []
         self._root = None
         self._x = None
         self._num_lock_before = True
@@ -56,6 +57,14 @@ class OrcaSession:
 
     # -- set-up and tear-down ------------------------------------------------
     def __enter__(self):
+        try:
+            return self._set_up()
+        except BaseException:
+            # No with-block runs, so no __exit__: take down what had started.
+            self.__exit__(None, None, None)
+            raise
+
+    def _set_up(self):
         self._root = tempfile.mkdtemp(prefix="varuno-orca-")
         home = os.path.join(self._root, "home")
         runtime = os.path.join(self._root, "run")
@@ -79,7 +88,7 @@ class OrcaSession:
         self._num_lock_before = self._num_lock()
         self._set_num_lock(True)
         self._wait_for_a11y_bus()
-        orca_log = open(os.path.join(self._root, "orca-stderr.txt"), "w")
+        orca_log = self._open_log("orca-stderr.txt")
         self._start(["orca", "-u", prefs, "--debug-file", self.debug_file], env=env, stdout=orca_log,
                     stderr=subprocess.STDOUT)
         self._wait_for(lambda: "Screen reader on." in " ".join(self.all_said()), 90,
@@ -87,12 +96,18 @@ class OrcaSession:
         self.settle()
         app_env = dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                        QT_ACCESSIBILITY="1", **self.extra_env)
-        app_log = open(os.path.join(self._root, "app-stderr.txt"), "w")
+        app_log = self._open_log("app-stderr.txt")
         self._start([self.program], env=app_env, stdout=app_log, stderr=subprocess.STDOUT)
         self._wait_for(lambda: "바루노 계산기" in " ".join(self.all_said()), 90,
                        "Orca to present the calculator's window")
         self.settle()
         return self
+
+    def _open_log(self, name):
+        """A file in the session's folder for a process's output, closed at exit."""
+        log = open(os.path.join(self._root, name), "w", encoding="utf-8")
+        self._logs.append(log)
+        return log
 
     def _start(self, args, **kwargs):
         """Starts a process in a process group of its own, ended whole at exit."""
@@ -120,6 +135,11 @@ class OrcaSession:
     def __exit__(self, *exc):
         for proc in reversed(self._procs):
             self._end_group(proc)
+        for proc in self._procs:
+            if proc.stdout is not None:
+                proc.stdout.close()  # the session bus's address pipe
+        for log in self._logs:
+            log.close()
         if self._x is not None:
             self._set_num_lock(self._num_lock_before)
             self._x.close()

@@ -19,6 +19,7 @@ DISPLAY = os.environ.get("VARUNO_TEST_X11_DISPLAY", "")
 
 # Each scenario: a name and its steps, a step being the keys it taps.
 SUM = [("1 2 3 4", ["1", "2", "3", "4"]), ("+", ["equal"]), ("5", ["5"]), ("Enter", ["Return"])]
+DIGITS = [("7", ["7"]), ("1 0 0", ["1", "0", "0"])]
 TAB_ROUND = [("Tab %d" % n, ["Tab"]) for n in range(1, 6)]
 MEMORY_ADD = [("5 0 0", ["5", "0", "0"]), ("Ctrl+M", ["Control_L+m"]), ("Tab", ["Tab"]),
               ("Ctrl+Z", ["Control_L+z"])]
@@ -61,10 +62,15 @@ class ResultsSpoken(unittest.TestCase):
         self.assertNotIn("바루노 계산기", spoken(heard, "Enter"))
 
     def test_a_digit_is_spoken_once_without_its_tooltip(self):
-        heard = run([("7", ["7"])])
+        heard = run(DIGITS)
         said = dict(heard)["7"]
         self.assertNotIn("7 (7)", " ".join(said))
         self.assertEqual(sum(text.count("7") for text in said), 1, said)
+        # The second 0 moves no focus (its button has it already) and is
+        # heard by its name all the same.
+        said = dict(heard)["1 0 0"]
+        self.assertNotIn("0 (0)", " ".join(said))
+        self.assertEqual(sum(text.count("0") for text in said), 2, said)
 
     def test_a_memory_add_by_its_key_speaks_the_new_total(self):
         heard = run(MEMORY_ADD)
@@ -109,6 +115,7 @@ class ControlsSpeakWhatTheyHold(unittest.TestCase):
 
 def transcript():
     for title, steps, laptop in (("1 2 3 4 + 5 Enter", SUM, False),
+                                 ("7, then 1 0 0", DIGITS, False),
                                  ("Tab round after the sum", SUM + TAB_ROUND, False),
                                  ("memory add by its key, then undone", MEMORY_ADD, False),
                                  ("a large number, Tab to the display", LARGE_NUMBER, False),

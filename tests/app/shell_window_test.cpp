@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLibraryInfo>
@@ -162,12 +163,14 @@ TEST_F(ShellWindowTest, WindowMenuEndsWithAboutAfterASeparator) {
 
   bool found = false;
   QStringList items;
+  QStringList keys;  // the shortcut column
   WhenActive(
       ActiveMenu,
       [&](QWidget& popup) {
         items = MenuItems(popup);
         // Everything can be chosen but undo and redo: nothing was done yet.
         for (const QAction* action : popup.actions()) {
+          keys << action->shortcut().toString(QKeySequence::PortableText);
           const bool history = action->text() == QStringLiteral("실행 취소") ||
                                action->text() == QStringLiteral("다시 실행");
           EXPECT_EQ(action->isEnabled(), !history) << action->text().toStdString();
@@ -183,6 +186,10 @@ TEST_F(ShellWindowTest, WindowMenuEndsWithAboutAfterASeparator) {
                                 QStringLiteral("-"), QStringLiteral("금액을 한글로 복사"),
                                 QStringLiteral("금액을 문서 형식으로 복사"), QStringLiteral("-"),
                                 QStringLiteral("VarunoCalc 정보(&A)...")}));
+  // Each item shows the key that does the same outside the menu.
+  EXPECT_EQ(keys, QStringList({QStringLiteral("Ctrl+H"), QStringLiteral("Ctrl+Q"), QString(), QStringLiteral("Ctrl+Z"),
+                               QStringLiteral("Ctrl+Y"), QString(), QString(), QStringLiteral("Ctrl+P"), QString(),
+                               QString(), QString(), QString(), QStringLiteral("F1")}));
   // Dismissing the menu does nothing.
   EXPECT_EQ(ActiveAbout(), nullptr);
   EXPECT_TRUE(calculator.isVisible());

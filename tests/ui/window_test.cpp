@@ -518,11 +518,22 @@ TEST_F(WindowTest, AnnouncesResultsPastesAndTheDisplaysValueButNotDigits) {
   const struct {
     const char* keys;
     const char* spoken;  // the last text announced after the keys
+    bool typed = false;  // as key presses, which click the buttons and move the focus
   } cases[] = {
-      {"1234+", "1,234"}, {"5", "1,234"}, {"=", "1,239"}, {"5/0=", "0으로 나눌 수 없습니다"}, {"C5M", "합계 5"},
+      {"1234+", "1,234"}, {"5", "1,234"}, {"=", "1,239"},
+      // A typed digit is heard by the focus moving to its button; a repeated
+      // one moves nothing and says its name.
+      {"10", "1,239", true}, {"0", "0", true},
+      {"5/0=", "0으로 나눌 수 없습니다"}, {"C5M", "합계 5"},
   };
   for (const auto& c : cases) {
-    Press(c.keys);
+    if (!c.typed) {
+      Press(c.keys);
+    }
+    for (const char* key = c.keys; c.typed && *key != '\0'; ++key) {
+      QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(*key));
+      QCoreApplication::processEvents();  // the key's queued click
+    }
     EXPECT_EQ(announcer.Text().toStdString(), c.spoken) << c.keys;
   }
   // A paste is several clicks; the number is announced once, after them.
